@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs, from Debian's packages, whatever the build, the program and its tests still lack.
+set -eu
+packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+echo "Installing:$missing"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing

@@ -137,3 +137,28 @@ class LabelArray : public ControlArray {
 };
 
 }  // namespace toolkit
+
+namespace toolkit {
+
+class MenuItem {
+ public:
+  virtual ~MenuItem() = default;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+// A menu that can be popped up as a context menu at the pointer; returns once it has closed.
+class PopupMenu {
+ public:
+  virtual ~PopupMenu() = default;
+  virtual void Popup() = 0;
+};
+
+// Non-zero while the given mouse button is down; only the right button (virtual key 2) is asked.
+constexpr int vbKeyRButton = 2;
+short GetAsyncKeyState(int virtualKey);
+
+// Processes the pending window events.
+void DoEvents();
+
+}  // namespace toolkit

@@ -1,0 +1,58 @@
+// The choices of a node: its combo box lists the ways to split its parent, and picking one makes
+// it the node's value and rebuilds the tree from there.
+
+#include "core/arithmetic/arithmetic.h"
+#include "core/arithmetic/number_text.h"
+#include "core/tree/node_controls.h"
+#include "core/tree/tree_form.h"
+
+#include <QLocale>
+
+namespace {
+constexpr int kEnterKey = 13;
+}
+
+void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
+  toolkit::ComboBoxArray& combos = cmbPrimFact();
+  toolkit::ComboBox& combo = combos.Item(modMain::RoundToInt(modMain::IndexOfNode(combos, node)));
+  combo.Clear();
+  QStringList items;
+  if (modMain::DMod(node, 2) == 0) {
+    if (parentValue != 0 && !modMain::IsPrime(parentValue)) {
+      // Every divisor of the parent but 1 and the parent itself, as DivisorList writes it.
+      for (const QString& divisor : modMain::DivisorList(parentValue).split(' ')) {
+        const double d = divisor.toDouble();
+        if (d != 1 && d != parentValue) items.append(divisor);
+      }
+    }
+  } else {
+    // The odd child offers what its even sibling offers.
+    const toolkit::ComboBox& sibling =
+        combos.Item(modMain::RoundToInt(modMain::IndexOfNode(combos, node - 1)));
+    for (int i = 0; i < sibling.ListCount(); ++i) items.append(sibling.List(i));
+  }
+  combo.AddItems(items);
+  combo.SetText(modMain::PlainText(value));
+}
+
+void TreeForm::cmbPrimFact_Click(int index) {
+  const double node = modMain::NodeOfIndex(cmbPrimFact(), index);
+  bool ok = false;
+  const double value = QLocale().toDouble(cmbPrimFact().Item(index).Text(), &ok);
+  // Only a listed divisor reaches here; a text that is not a number would wreck the tree.
+  if (!ok) return;
+  model.nodeValue(node) = value;
+  RefreshFactorization(node);
+}
+
+void TreeForm::cmbPrimFact_KeyDown(int index, int keyCode, int) {
+  if (keyCode != kEnterKey) return;
+  const toolkit::ComboBox& combo = cmbPrimFact().Item(index);
+  const QString text = combo.Text();
+  for (int i = 0; i < combo.ListCount(); ++i) {
+    if (combo.List(i) == text) {
+      cmbPrimFact_Click(index);
+      return;
+    }
+  }
+}

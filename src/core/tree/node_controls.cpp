@@ -1,0 +1,69 @@
+#include "core/tree/node_controls.h"
+
+#include "core/arithmetic/number_text.h"
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace modMain {
+namespace {
+
+// A Tag read as a number; the tags hold node ids written by EnsureNodeControl.
+double TagValue(toolkit::Control& element) {
+  bool ok = false;
+  const double value = element.Tag().trimmed().toDouble(&ok);
+  if (!ok) throw std::invalid_argument("tag is not a number");
+  return value;
+}
+
+}  // namespace
+
+int RoundToInt(double x) {
+  const double r = std::nearbyint(x);  // the default rounding mode rounds halves to even
+  if (!(r >= std::numeric_limits<int>::min() && r <= std::numeric_limits<int>::max())) {
+    throw std::overflow_error("value out of int range");
+  }
+  return static_cast<int>(r);
+}
+
+void EnsureNodeControl(toolkit::ControlArray& array, double nodeId) {
+  if (NodeControlExists(array, RoundToInt(nodeId))) return;
+  array.Load(array.Count() + 1);
+  array.Element(array.Count()).SetTag(PlainText(nodeId));
+}
+
+bool NodeControlExists(toolkit::ControlArray& array, int nodeId) {
+  return IndexOfNode(array, nodeId) != 0;
+}
+
+double IndexOfNode(toolkit::ControlArray& array, double nodeId) {
+  for (const int index : array.Indices()) {
+    if (TagValue(array.Element(index)) == nodeId) return index;
+  }
+  return 0;
+}
+
+double NodeOfIndex(toolkit::ControlArray& array, double index) {
+  for (const int i : array.Indices()) {
+    if (i == index) return TagValue(array.Element(i));
+  }
+  return 0;
+}
+
+void UnloadNodeControls(toolkit::ControlArray& array) {
+  for (const int index : array.Indices()) {
+    if (index != 1) array.Unload(index);
+  }
+}
+
+void DrawSegment(toolkit::PictureBox& canvas, double x1, double y1, double x2, double y2,
+                 toolkit::Color color, int width) {
+  const int saved = canvas.DrawWidth();
+  canvas.SetDrawWidth(width);
+  canvas.Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+              static_cast<float>(y2), color);
+  canvas.SetDrawWidth(saved);
+}
+
+}  // namespace modMain

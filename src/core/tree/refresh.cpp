@@ -1,0 +1,180 @@
+// The number entry and the refresh that rebuilds the trees and the report.
+
+#include "core/arithmetic/arithmetic.h"
+#include "core/arithmetic/number_text.h"
+#include "core/tree/node_controls.h"
+#include "core/tree/skip_on_error.h"
+#include "core/tree/tree_form.h"
+#include "report/html_view.h"
+#include "report/report_text.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kBackspace = 8;
+
+// Only plain digits are an entry, with or without leading zeros and surrounding blanks; a pasted
+// sign, decimal point, exponent or digit grouping is ignored like any other non-numeric text, so
+// every accepted entry is a whole number the box's 15 characters keep below 10^15.
+bool IsAcceptedEntry(const QString& text) {
+  const QString digits = text.trimmed();
+  return !digits.isEmpty() &&
+         std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+}
+
+// Prime factors counted with multiplicity; a tree built with the default split is that deep.
+int PrimeFactorCount(double n) {
+  int count = 0;
+  while (n > 1) {
+    n /= modMain::SmallestFactor(n);
+    ++count;
+  }
+  return count;
+}
+
+bool IsEven(double n) { return modMain::DMod(n, 2) == 0; }
+
+}  // namespace
+
+void TreeForm::txtPrimFact_KeyPress(int, int& keyAscii) {
+  if (keyAscii != kBackspace && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
+}
+
+void TreeForm::txtPrimFact_Change(int index) {
+  const QString text = txtPrimFact(index).Text();
+  if (!IsAcceptedEntry(text)) return;
+  if (index != 1) {
+    // The root box was edited on the canvas: the entry box takes the text and starts the work.
+    txtPrimFact(1).SetText(text);
+    return;
+  }
+  txtPrimFact(0).SetText(text);
+  const double entry = QLocale().toDouble(text.trimmed());
+  model.nodeValue(1) = entry;
+  model.entryIsPrime = modMain::IsPrime(entry);
+  model.entryTooDeep = PrimeFactorCount(entry) > tree::kMaxLevels;
+
+  // Every label takes over the root label's width, so size it to the widest caption of the new
+  // tree: the root's.
+  toolkit::Label& rootLabel = lblPrimFact().Item(1);
+  rootLabel.SetCaption(modMain::GroupedText(entry, QLocale()));
+  rootLabel.SetAutoSize(true);
+  rootLabel.SetAutoSize(false);
+  rootLabel.SetWidth(rootLabel.Width() + 2);
+
+  modMain::UnloadNodeControls(cmbPrimFact());
+  modMain::UnloadNodeControls(lblPrimFact());
+  RefreshFactorization(1);
+}
+
+void TreeForm::RefreshFactorization(double startNode) {
+  const double a = startNode;
+
+  // Start from an empty view.
+  SkipOnError([&] { picCanvas(0).Cls(); });
+  SkipOnError([&] { picCanvas(1).Cls(); });
+  for (toolkit::ControlArray* nodes : {static_cast<toolkit::ControlArray*>(&cmbPrimFact()),
+                                       static_cast<toolkit::ControlArray*>(&lblPrimFact())}) {
+    for (const int index : nodes->Indices()) {
+      SkipOnError([&] { nodes->Element(index).SetVisible(false); });
+    }
+  }
+  toolkit::ScrollBar* bars[] = {&hsScroll(0), &vsScroll(0), &hsScroll(1), &vsScroll(1)};
+  for (toolkit::ScrollBar* bar : bars) SkipOnError([&] { bar->SetMax(0); });
+  for (toolkit::ScrollBar* bar : bars) SkipOnError([&] { bar->SetValue(0); });
+  for (int k = 0; k < 2; ++k) model.contentWidth[k] = model.contentHeight[k] = 0;
+  SkipOnError([&] { SetupCanvasScroll(0); });
+  SkipOnError([&] { SetupCanvasScroll(1); });
+
+  const double entry = model.nodeValue(1);
+  if (entry > 1 && !model.entryTooDeep) {
+    model.levelCount = 1;
+    if (!IsEven(a) && a > 1) {
+      // The choice was made at an odd child: its even sibling takes the complementary factor.
+      SkipOnError([&] { model.nodeValue(a - 1) = model.nodeValue((a - 1) / 2) / model.nodeValue(a); });
+    }
+    // A walk that would run past the node table ends there.
+    SkipOnError([&] {
+      for (double i = NextNode(1); i > 1; i = NextNode(i)) VisitNode(i, a);
+    });
+  }
+
+  if (entry > 1 && (model.entryIsPrime || model.entryTooDeep)) {
+    CentreLoneRoot();
+  } else if (entry > 1) {
+    const double levels = model.levelCount;
+    const double columns = std::pow(2.0, levels - 1);
+    SkipOnError([&] {
+      const toolkit::ComboBox& combo = cmbPrimFact().Item(1);
+      model.contentWidth[0] = static_cast<float>(columns * combo.Width() + 2);
+      // One node height of margin below the lowest level, so all of it can be scrolled into view.
+      model.contentHeight[0] = static_cast<float>(combo.Height() * 3 * levels);
+    });
+    SkipOnError([&] {
+      const toolkit::Label& label = lblPrimFact().Item(1);
+      model.contentWidth[1] = static_cast<float>(columns * label.Width() + 2);
+      model.contentHeight[1] = static_cast<float>(label.Height() * levels * 3 / 2 + 4);
+    });
+    SkipOnError([&] { SetupCanvasScroll(0); });
+    SkipOnError([&] { SetupCanvasScroll(1); });
+    SkipOnError([&] { LayoutTree(); });
+  }
+
+  SkipOnError([&] { WriteReport(report::ReportText(entry, QLocale())); });
+}
+
+double TreeForm::NextNode(double n) const {
+  if (!modMain::IsPrime(model.nodeValue(n))) return 2 * n;
+  const bool wasOdd = !IsEven(n);
+  n = n + 1;
+  if (wasOdd) {
+    // Climb to the nearest ancestor that is an even child; its odd sibling comes next.
+    do {
+      n = n / 2;
+    } while (IsEven(n) && n > 0);
+  }
+  return n;
+}
+
+void TreeForm::VisitNode(double i, double a) {
+  SkipOnError([&] { modMain::EnsureNodeControl(lblPrimFact(), i); });
+  SkipOnError([&] { modMain::EnsureNodeControl(cmbPrimFact(), i); });
+  if (i > a) {
+    const double parent = IsEven(i) ? i / 2 : (i - 1) / 2;
+    SkipOnError([&] {
+      const double parentValue = model.nodeValue(parent);
+      model.nodeValue(i) = IsEven(i) ? parentValue / modMain::SmallestFactor(parentValue)
+                                     : parentValue / model.nodeValue(i - 1);
+    });
+    SkipOnError([&] { FillNodeChoices(i, model.nodeValue(i), model.nodeValue(parent)); });
+  } else if (i == a - 1 && IsEven(i)) {
+    SkipOnError([&] { FillNodeChoices(i, model.nodeValue(i), model.nodeValue(i / 2)); });
+  }
+  model.levelCount = std::max(model.levelCount, tree::NodeLevel(i) + 1.0);
+}
+
+void TreeForm::CentreLoneRoot() {
+  SkipOnError([&] {
+    txtPrimFact(0).Move((picCanvas(0).ScaleWidth() - cmbPrimFact().Item(1).Width()) / 2,
+                        txtPrimFact(0).Top());
+  });
+  SkipOnError([&] {
+    toolkit::Label& label = lblPrimFact().Item(1);
+    label.Move((picCanvas(1).ScaleWidth() - label.Width()) / 2, label.Top());
+  });
+}
+
+void TreeForm::WriteReport(const QString& text) {
+  // Each step fetches the body anew: the document is kept for the window's lifetime and never
+  // replaced, so the font settings stay between reports.
+  auto body = [this]() -> HtmlDocument& {
+    if (HtmlDocument* document = htmlDocument()) return *document;
+    throw toolkit::Refused("the report view is not set up");
+  };
+  SkipOnError([&] { body().SetBodyFontFamily("Arial"); });
+  SkipOnError([&] { body().SetBodyFontSize("15px"); });
+  SkipOnError([&] { body().SetBodyInnerHtml(text); });
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The part of the main window that owns the factor tree: the model, the number entry, the
+// refresh that rebuilds both trees and the report, the tree layout and the node choices. It sees
+// the window's controls only through the toolkit interface; the window supplies them.
+
+#include "core/tree/tree_model.h"
+#include "ui/toolkit.h"
+
+class HtmlDocument;
+
+class TreeForm {
+ public:
+  static constexpr toolkit::Color kYellow = 0x0000FFFF;
+  static constexpr toolkit::Color kWhite = 0x00FFFFFF;
+  static constexpr toolkit::Color kBlue = 0x00FF0000;
+  static constexpr toolkit::Color kBlack = 0x00000000;
+  static constexpr toolkit::Color kRed = 0x000000FF;
+
+  virtual ~TreeForm() = default;
+
+  const tree::TreeModel& Model() const { return model; }
+
+  // Event handlers of the entry boxes and of the node combo boxes.
+  void txtPrimFact_KeyPress(int index, int& keyAscii);
+  void txtPrimFact_Change(int index);
+  void cmbPrimFact_Click(int index);
+  void cmbPrimFact_KeyDown(int index, int keyCode, int shift);
+
+ protected:
+  // The window's controls: the root box (0) and the entry box (1), the node arrays, the two
+  // canvases and their scroll bars, and the report's document (nullptr until it is set up).
+  virtual toolkit::TextBox& txtPrimFact(int index) = 0;
+  virtual toolkit::ComboBoxArray& cmbPrimFact() = 0;
+  virtual toolkit::LabelArray& lblPrimFact() = 0;
+  virtual toolkit::PictureBox& picCanvas(int index) = 0;
+  virtual toolkit::ScrollBar& hsScroll(int index) = 0;
+  virtual toolkit::ScrollBar& vsScroll(int index) = 0;
+  virtual HtmlDocument* htmlDocument() = 0;
+  // Sets canvas i's scroll bars from the content sizes; may lay the trees out on the way.
+  virtual void SetupCanvasScroll(int canvas) = 0;
+
+  void RefreshFactorization(double startNode);
+  void LayoutTree();
+  // Places the root box, and the root label, centred on their canvases: the whole tree of a
+  // prime, or of an entry too deep to draw.
+  void CentreLoneRoot();
+
+  tree::TreeModel model;
+
+ private:
+  void FillNodeChoices(double node, double value, double parentValue);
+  // The node after n in the pre-order walk of the current tree: 1 or less after the last one.
+  double NextNode(double n) const;
+  void VisitNode(double node, double startNode);
+  void PlaceNode(double node);
+  void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, double pitchFactor, int penWidth);
+  void WriteReport(const QString& text);
+};

@@ -1,0 +1,23 @@
+#include "core/tree/tree_model.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace tree {
+namespace {
+
+int CheckedId(double nodeId) {
+  const double id = std::nearbyint(nodeId);
+  if (!(id >= 1 && id <= kMaxNodeId)) throw std::out_of_range("node id outside the tree table");
+  return static_cast<int>(id);
+}
+
+}  // namespace
+
+int NodeLevel(double nodeId) { return static_cast<int>(std::log(nodeId + 0.5) / std::log(2.0)); }
+
+double& NodeValues::operator()(double nodeId) { return values_[CheckedId(nodeId)]; }
+
+double NodeValues::operator()(double nodeId) const { return values_[CheckedId(nodeId)]; }
+
+}  // namespace tree

@@ -1,0 +1,37 @@
+#pragma once
+// The factor tree as the main window holds it. Nodes are numbered like a binary heap: the root is
+// node 1, the children of node k are 2k (the even child) and 2k + 1 (the odd child).
+
+#include <array>
+
+namespace tree {
+
+constexpr int kMaxNodeId = 32767;  // so a tree has at most 15 levels
+constexpr int kMaxLevels = 15;
+
+// The level of a node, counted from 0 at the root.
+int NodeLevel(double nodeId);
+
+class NodeValues {
+ public:
+  // The value of a node; the id is rounded halves to even. Throws std::out_of_range for an id
+  // outside 1 .. kMaxNodeId, so no caller can read or write past the table.
+  double& operator()(double nodeId);
+  double operator()(double nodeId) const;
+
+ private:
+  std::array<double, kMaxNodeId + 1> values_{};  // element 0 is never used
+};
+
+struct TreeModel {
+  NodeValues nodeValue;  // nodeValue(1) is the entered number
+  double levelCount = 0;
+  float contentWidth[2] = {0, 0};  // the room the tree needs on canvas 0 and 1, twips
+  float contentHeight[2] = {0, 0};
+  bool entryIsPrime = false;
+  // More prime factors than a tree of kMaxLevels levels can hold: no tree is built, and the root
+  // box stands alone as for a prime.
+  bool entryTooDeep = false;
+};
+
+}  // namespace tree

@@ -1,0 +1,33 @@
+#pragma once
+// The report pane's behaviour: it opens one blank document when the window loads and keeps it; a
+// right-button press pops up the Edit menu instead of the view's own context menu, and Edit >
+// Copy is enabled only while report text is selected.
+
+#include "report/html_view.h"
+#include "ui/toolkit.h"
+
+class ReportView : private HtmlDocumentEvents {
+ public:
+  ReportView(HtmlView& view, toolkit::PopupMenu& editMenu, toolkit::MenuItem& copyItem);
+
+  // Loads the blank page, waiting for it a few seconds at most, and keeps its document. Returns
+  // false when the view never became ready.
+  bool SetUp();
+  // The kept document, nullptr before set-up.
+  HtmlDocument* Document() const { return htmlDocument_; }
+
+  void mnuEditSelectAll_Click();
+  void mnuEditCopy_Click();
+
+ private:
+  bool htmlDocument_oncontextmenu() override;
+  bool htmlDocument_ondblclick() override;
+  void htmlDocument_onmousedown() override;
+  void htmlDocument_onmousemove() override;
+  void htmlDocument_onselectionchange() override;
+
+  HtmlView& wbPreview_;
+  toolkit::PopupMenu& mnuEdit_;
+  toolkit::MenuItem& mnuEditCopy_;
+  HtmlDocument* htmlDocument_ = nullptr;
+};

@@ -1,7 +1,138 @@
 #include "report/report_text.h"
 
-namespace report {
+#include <cmath>
+#include <vector>
 
-QString ReportText(double, const QLocale&) { return QString(); }
+#include "core/arithmetic/arithmetic.h"
+#include "core/arithmetic/number_text.h"
+
+namespace report {
+namespace {
+
+// Node ids stop at 32767, so a factor tree has at most 15 levels, and the default tree needs one
+// level per prime factor counted with multiplicity.
+constexpr int kMaxDrawnFactors = 15;
+
+// One distinct prime of the factorization, written in the report's number format, and how often
+// it divides the number.
+struct PrimePower {
+  double prime;
+  QString text;
+  int exponent;
+};
+
+// The distinct prime factors of a whole n above 1, ascending. They are found the way the division
+// table finds them, by dividing by the smallest factor again and again, so the report never
+// depends on the factor tree.
+std::vector<PrimePower> Factorize(double n, const QLocale& locale) {
+  std::vector<PrimePower> powers;
+  double q = n;
+  for (;;) {
+    const double d = modMain::SmallestFactor(q);
+    if (!powers.empty() && powers.back().prime == d) {
+      ++powers.back().exponent;
+    } else {
+      powers.push_back({d, modMain::GroupedText(d, locale), 1});
+    }
+    if (d == q) return powers;
+    q /= d;
+  }
+}
+
+// Appends every part in order; parts are QStrings or UTF-16 literals.
+template <typename... Parts>
+void Append(QString& html, const Parts&... parts) {
+  (html.append(QStringView(parts)), ...);
+}
+
+int FactorCount(const std::vector<PrimePower>& powers) {
+  int count = 0;
+  for (const PrimePower& p : powers) count += p.exponent;
+  return count;
+}
+
+void AppendPrimeSentence(QString& html, const QString& number) {
+  Append(html, u"The prime factorization of ", number, u" is ", number, u".");
+}
+
+// "N = 2 x 2 x 3", followed, only when a prime repeats, by the red "or" and the product of powers
+// "2<sup>2</sup>x 3".
+void AppendFactorizationLines(QString& html, const QString& number,
+                              const std::vector<PrimePower>& powers) {
+  Append(html, u"&nbsp;&nbsp;The prime factorization of ", number, u" is <br><br>", number, u" = ");
+  bool hasPowers = false;
+  for (std::size_t i = 0; i < powers.size(); ++i) {
+    for (int k = 0; k < powers[i].exponent; ++k) {
+      if (i > 0 || k > 0) html += u" x ";
+      html += powers[i].text;
+    }
+    hasPowers = hasPowers || powers[i].exponent > 1;
+  }
+  if (!hasPowers) return;
+
+  html += u"  <font color=#FF0000>or</font>  ";
+  for (std::size_t i = 0; i < powers.size(); ++i) {
+    const bool last = i + 1 == powers.size();
+    html += powers[i].text;
+    if (powers[i].exponent > 1) {
+      Append(html, u"<sup>", QString::number(powers[i].exponent), u"</sup>");
+      if (!last) html += u"x ";
+    } else if (!last) {
+      html += u" x ";
+    }
+  }
+}
+
+// One row per prime factor counted with multiplicity: each factor but the largest against the
+// quotient it divides, then the largest, prime quotient alone.
+void AppendDivisionTable(QString& html, double n, const std::vector<PrimePower>& powers,
+                         const QLocale& locale) {
+  html += u"<p><strong>Upside-down division : </strong></p><blockquote><table>";
+  double q = n;
+  for (const PrimePower& p : powers) {
+    // The last quotient is the largest prime; it closes the table instead of being divided.
+    for (int k = 0; k < p.exponent && q != p.prime; ++k) {
+      Append(html, u"<tr><td align='right'><font color=#FF0000>", p.text,
+             u"</font></td><td><u>|&nbsp;", modMain::GroupedText(q, locale), u"</u></td></tr>");
+      q /= p.prime;
+    }
+  }
+  Append(html, u"<tr><td></td><td>&nbsp;<font color=#FF0000>", powers.back().text,
+         u"</font></td></tr></table></blockquote>");
+}
+
+}  // namespace
+
+QString ReportText(double n, const QLocale& locale) {
+  const double whole = std::nearbyint(n);
+  QString html;
+  html += u"<html><head></head><body>";
+  // NaN fails the comparison too.
+  if (!(whole > 1) || std::isinf(whole)) {
+    html += u"This number is neither prime nor composite";
+  } else {
+    const std::vector<PrimePower> powers = Factorize(whole, locale);
+    const int factorCount = FactorCount(powers);
+    // Enough for the sentence, both forms and the table of a whole number below 10^15, so that
+    // building the text does not reallocate.
+    html.reserve(480 + 160 * factorCount);
+    const QString number = modMain::GroupedText(whole, locale);
+    if (factorCount == 1) {
+      AppendPrimeSentence(html, number);
+    } else {
+      AppendFactorizationLines(html, number, powers);
+      if (factorCount > kMaxDrawnFactors) {
+        html +=
+            u"<p>The factor tree of a number with more than 15 prime factors is too deep to "
+            u"draw.</p>";
+      }
+    }
+    AppendDivisionTable(html, whole, powers, locale);
+  }
+  html +=
+      u"<p>To prime factor a number, begin dividing by the smallest possible prime and continue "
+      u"until the quotient is a prime number.</p></body></html>";
+  return html;
+}
 
 }  // namespace report

@@ -7,8 +7,18 @@
 
 namespace report {
 
-// The whole report text for the entered number n, with numbers grouped as `locale` groups them.
-// It depends on n alone, never on the choices made in the factor tree.
+// The whole report text for the entered number n, with numbers grouped as `locale` groups them
+// (exponents are never grouped). It is built from n alone, so it never depends on the choices
+// made in the factor tree.
+//
+// n is first rounded to the nearest whole number, halves to even (12.5 reports 12, 1.5 reports
+// 2). A result not above 1, and n that is not a finite number (NaN, infinities), is reported as
+// neither prime nor composite. Every finite double from 2^53 up is a whole, even number that a
+// double holds exactly; such a number is factored exactly as that value (it has at most 1023
+// prime factors), so the report is never an approximation.
+//
+// A number with more than 15 prime factors, counted with multiplicity, has no drawn factor tree;
+// its report stays complete and says so right after the factorization line.
 QString ReportText(double n, const QLocale& locale);
 
 }  // namespace report

@@ -1,0 +1,60 @@
+#pragma once
+// Multiplication modulo an odd 64-bit number without a division: numbers are kept in Montgomery
+// form x·2^64 mod n, and each product is reduced with two multiplications. The primality test and
+// the factor search do almost all of their work here.
+
+#include <cstdint>
+
+namespace modMain::montgomery {
+
+__extension__ typedef unsigned __int128 Wide;
+
+class Modulus {
+ public:
+  // n must be odd and above 1.
+  explicit Modulus(std::uint64_t n) : n_(n), inverse_(n) {
+    // Newton's iteration doubles the correct low bits of n^-1 mod 2^64 each time; n·n ≡ 1 mod 8
+    // gives the first three.
+    for (int i = 0; i < 5; ++i) inverse_ *= 2 - n * inverse_;
+    one_ = (0 - n) % n;
+    rSquared_ = static_cast<std::uint64_t>(static_cast<Wide>(one_) * one_ % n);
+  }
+
+  std::uint64_t N() const { return n_; }
+  std::uint64_t One() const { return one_; }
+  std::uint64_t MinusOne() const { return n_ - one_; }
+
+  std::uint64_t ToForm(std::uint64_t x) const { return Multiply(x % n_, rSquared_); }
+
+  // Both factors below n; so is the product.
+  std::uint64_t Multiply(std::uint64_t a, std::uint64_t b) const {
+    const Wide t = static_cast<Wide>(a) * b;
+    const std::uint64_t m = static_cast<std::uint64_t>(t) * inverse_;
+    const std::uint64_t high = static_cast<std::uint64_t>(t >> 64);
+    const std::uint64_t mn = static_cast<std::uint64_t>((static_cast<Wide>(m) * n_) >> 64);
+    // t − m·n is a multiple of 2^64 in (−n·2^64, n·2^64): its high word, corrected into [0, n).
+    return high >= mn ? high - mn : high - mn + n_;
+  }
+
+  std::uint64_t Add(std::uint64_t a, std::uint64_t b) const {
+    return a >= n_ - b ? a - (n_ - b) : a + b;
+  }
+
+  std::uint64_t Power(std::uint64_t base, std::uint64_t exponent) const {
+    std::uint64_t result = one_;
+    while (exponent != 0) {
+      if (exponent & 1) result = Multiply(result, base);
+      base = Multiply(base, base);
+      exponent >>= 1;
+    }
+    return result;
+  }
+
+ private:
+  std::uint64_t n_;
+  std::uint64_t inverse_;  // n^-1 mod 2^64
+  std::uint64_t one_;      // 2^64 mod n, the form of 1
+  std::uint64_t rSquared_;
+};
+
+}  // namespace modMain::montgomery

@@ -1,0 +1,158 @@
+#include "ui/qt_html_view.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+#include <cmath>
+
+namespace {
+
+constexpr auto kBlankPage = "about:blank";
+
+// A document that loads nothing: Qt's own document would otherwise read images and style sheets
+// named in the HTML from local files and resources on its own.
+class OfflineDocument : public QTextDocument {
+ public:
+  using QTextDocument::QTextDocument;
+
+ protected:
+  QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+// A CSS font-family list ("Arial", "'Times New Roman', serif") as Qt font families.
+QStringList FontFamilies(const QString& cssFamily) {
+  QStringList families;
+  for (const QString& part : cssFamily.split(u',', Qt::SkipEmptyParts)) {
+    QString family = part.trimmed();
+    if (family.size() >= 2 && (family.front() == u'\'' || family.front() == u'"') &&
+        family.back() == family.front()) {
+      family = family.mid(1, family.size() - 2);
+    }
+    if (!family.isEmpty()) families << family;
+  }
+  return families;
+}
+
+// Sets the size of `font` from a CSS length in px or pt; any other text leaves it alone, as a
+// browser ignores a style value it cannot read.
+void SetCssFontSize(QFont& font, const QString& cssSize) {
+  static const QRegularExpression length(QStringLiteral(R"(^\s*(\d+(?:\.\d+)?)\s*(px|pt)\s*$)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = length.match(cssSize);
+  if (!match.hasMatch()) return;
+  const double value = match.captured(1).toDouble();
+  if (value <= 0) return;
+  if (match.captured(2).compare(u"px", Qt::CaseInsensitive) == 0) {
+    font.setPixelSize(static_cast<int>(std::lround(value)));
+  } else {
+    font.setPointSizeF(value);
+  }
+}
+
+}  // namespace
+
+QtHtmlView::QtHtmlView(QWidget* container, const QString& name, const TwipRect& rect)
+    : QtControl(container, name, rect) {
+  setDocument(new OfflineDocument(this));
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  setReadOnly(true);
+
+  QPalette colors = palette();
+  colors.setColor(QPalette::Base, Qt::white);
+  colors.setColor(QPalette::Text, Qt::black);
+  setPalette(colors);
+
+  // mousemove is raised for every move over the report, not only while a button is held.
+  viewport()->setMouseTracking(true);
+  connect(this, &QTextEdit::selectionChanged, this, &QtHtmlView::RaiseSelectionChange);
+}
+
+void QtHtmlView::Navigate(const QString& url) {
+  if (url != QLatin1String(kBlankPage)) throw toolkit::Refused("the view loads no pages");
+  // A new document: empty, with no body style.
+  bodyFontFamily_.clear();
+  bodyFontSize_.clear();
+  bodyInnerHtml_.clear();
+  ApplyBodyFont();
+  clear();
+  readyState_ = kReadyStateComplete;
+}
+
+HtmlDocument* QtHtmlView::Document() { return readyState_ == kReadyStateComplete ? this : nullptr; }
+
+void QtHtmlView::ExecSelectAll() {
+  // Qt signals a selection change only when the selection differs; Select All always raises
+  // selectionchange, so an already complete selection is announced too.
+  const QTextCursor before = textCursor();
+  selectAll();
+  if (textCursor() == before) RaiseSelectionChange();
+}
+
+QVariant QtHtmlView::loadResource(int, const QUrl&) { return {}; }
+
+void QtHtmlView::contextMenuEvent(QContextMenuEvent* event) {
+  if (events_ != nullptr && !events_->htmlDocument_oncontextmenu()) {
+    event->accept();
+    return;
+  }
+  QTextBrowser::contextMenuEvent(event);
+}
+
+void QtHtmlView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Qt delivers the second press of a double click as this event, so it is a mousedown as well.
+  if (events_ == nullptr || events_->htmlDocument_ondblclick()) {
+    QTextBrowser::mouseDoubleClickEvent(event);
+  } else {
+    event->accept();
+  }
+  if (events_ != nullptr) events_->htmlDocument_onmousedown();
+}
+
+void QtHtmlView::mousePressEvent(QMouseEvent* event) {
+  // The press is handled first, so the handler reads the selection the press left.
+  QTextBrowser::mousePressEvent(event);
+  if (events_ != nullptr) events_->htmlDocument_onmousedown();
+}
+
+void QtHtmlView::mouseMoveEvent(QMouseEvent* event) {
+  QTextBrowser::mouseMoveEvent(event);
+  if (events_ != nullptr) events_->htmlDocument_onmousemove();
+}
+
+void QtHtmlView::SetBodyFontFamily(const QString& family) {
+  bodyFontFamily_ = family;
+  ApplyBodyFont();
+}
+
+void QtHtmlView::SetBodyFontSize(const QString& size) {
+  bodyFontSize_ = size;
+  ApplyBodyFont();
+}
+
+void QtHtmlView::ApplyBodyFont() {
+  // Built afresh from the application's font each time, so a style that no longer names a
+  // family or size falls back to the default.
+  QFont font = QApplication::font(this);
+  const QStringList families = FontFamilies(bodyFontFamily_);
+  if (!families.isEmpty()) {
+    font.setFamilies(families);
+    // A family the platform lacks falls back to its sans-serif.
+    font.setStyleHint(QFont::SansSerif);
+  }
+  SetCssFontSize(font, bodyFontSize_);
+  setFont(font);
+}
+
+void QtHtmlView::SetBodyInnerHtml(const QString& html) {
+  bodyInnerHtml_ = html;
+  setHtml(html);
+}
+
+QString QtHtmlView::SelectionText() const { return textCursor().selection().toPlainText(); }
+
+void QtHtmlView::RaiseSelectionChange() {
+  if (events_ != nullptr) events_->htmlDocument_onselectionchange();
+}

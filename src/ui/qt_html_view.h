@@ -1,0 +1,56 @@
+#pragma once
+// The report pane's HTML view over Qt's rich-text browser. It is offline by construction: every
+// resource it is asked for comes back empty, links do nothing, and the only page it opens is
+// "about:blank". The view is its own document; the program writes the body into it.
+
+#include <QTextBrowser>
+
+#include "report/html_view.h"
+#include "ui/qt_control.h"
+
+class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocument {
+  Q_OBJECT
+
+ public:
+  QtHtmlView(QWidget* container, const QString& name, const TwipRect& rect);
+
+  void SetOffline(bool offline) override { offline_ = offline; }
+  bool Offline() const { return offline_; }
+  // Refused for any page but "about:blank": the view loads nothing.
+  void Navigate(const QString& url) override;
+  int ReadyState() const override { return readyState_; }
+  HtmlDocument* Document() override;
+  void ExecCopy() override { copy(); }
+  void ExecSelectAll() override;
+
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  // HtmlDocument
+  QString BodyFontFamily() const override { return bodyFontFamily_; }
+  void SetBodyFontFamily(const QString& family) override;
+  QString BodyFontSize() const override { return bodyFontSize_; }
+  void SetBodyFontSize(const QString& size) override;
+  QString BodyInnerHtml() const override { return bodyInnerHtml_; }
+  void SetBodyInnerHtml(const QString& html) override;
+  QString SelectionText() const override;
+  void SetEvents(HtmlDocumentEvents* events) override { events_ = events; }
+
+  void ApplyBodyFont();
+  void RaiseSelectionChange();
+
+  bool offline_ = false;
+  int readyState_ = 0;  // 0 until the blank page is open, then kReadyStateComplete
+
+  // The body's style texts, as written; the shown font is made from them.
+  QString bodyFontFamily_;
+  QString bodyFontSize_;
+  QString bodyInnerHtml_;  // exactly the text last written
+  HtmlDocumentEvents* events_ = nullptr;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The about box: names the program and closes with Ok. It holds nothing between showings: each
+// showing builds a fresh box and destroys it when it closes.
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class frmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kCaption = "About Kestrelon";
+
+  explicit frmAbout(QWidget* owner = nullptr);
+
+  // Shows a freshly loaded box modally over `owner` and returns once it has been closed.
+  static void ShowModal(QWidget* owner);
+
+  void cmdOk_Click();
+
+ private:
+  QLabel* lblinfo_[2] = {};  // the program's name, and its version below
+  QFrame* Line1_ = nullptr;
+  QPushButton* cmdOk_ = nullptr;
+};

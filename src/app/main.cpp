@@ -1,1 +1,13 @@
-int main() { return 0; }
+#include "app/start.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Kestrelon (Prime Factorization)");
+  QApplication::setApplicationVersion("1.00");
+  QApplication::setWindowIcon(QIcon(":/kestrelon.png"));
+  modMain::Main();
+  return QApplication::exec();
+}

@@ -161,4 +161,7 @@ short GetAsyncKeyState(int virtualKey);
 // Processes the pending window events.
 void DoEvents();
 
+// Ends the program at once: no window's unload handling runs.
+[[noreturn]] void End();
+
 }  // namespace toolkit

@@ -1,0 +1,203 @@
+#include "ui/frmMain.h"
+
+#include "app/frmAbout.h"
+#include "ui/qt_controls.h"
+#include "ui/qt_html_view.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <exception>
+
+namespace {
+
+constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
+constexpr toolkit::Color kWhite = 0x00FFFFFF;
+constexpr double kInnerWidth = 9285;  // twips, when the window is restored
+constexpr double kInnerHeight = 7050;
+constexpr int kMaxEntryLength = 15;
+
+// Runs an event handler from a Qt signal or event. Handlers let their failures pass to their
+// caller; here the caller is Qt's event dispatch, which must never be unwound, so a failure ends
+// the handler and leaves the window as the failing step left it.
+template <class Handler>
+auto Guarded(Handler handler) {
+  return [handler](auto&&... args) {
+    try {
+      handler(std::forward<decltype(args)>(args)...);
+    } catch (const std::exception&) {
+    }
+  };
+}
+
+QFont SansSerif(double points, bool bold) {
+  QFont font = QApplication::font();
+  font.setFamily("Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(kCaption);
+  setWindowIcon(QIcon(":/kestrelon.png"));
+  CreateMenus();
+  CreateControls();
+  resize(qRound(kInnerWidth / toolkit::kTwipsPerPixel),
+         qRound(kInnerHeight / toolkit::kTwipsPerPixel) + menuBar()->sizeHint().height());
+  Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateMenus() {
+  mnuFile_ = menuBar()->addMenu("&File");
+  mnuFile_->setObjectName("mnuFile");
+  mnuFileExit_ = mnuFile_->addAction("E&xit");
+  mnuFileExit_->setObjectName("mnuFileExit");
+  connect(mnuFileExit_, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+
+  // The Edit menu never shows in the menu bar: it pops up over the report. Its shortcuts act on
+  // the report alone, so the entry box keeps its own Ctrl+A and Ctrl+C.
+  auto* edit = new QMenu("Edit", this);
+  edit->setObjectName("mnuEdit");
+  QAction* selectAll = edit->addAction("Select &All");
+  selectAll->setObjectName("mnuEditSelectAll");
+  selectAll->setShortcut(QKeySequence("Ctrl+A"));
+  selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  QAction* copy = edit->addAction("&Copy");
+  copy->setObjectName("mnuEditCopy");
+  copy->setShortcut(QKeySequence("Ctrl+C"));
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(selectAll, &QAction::triggered, this, [this] { mnuEditSelectAll_Click(); });
+  connect(copy, &QAction::triggered, this, [this] { mnuEditCopy_Click(); });
+  mnuEdit_ = std::make_unique<QtPopupMenu>(edit);
+  mnuEditSelectAll_ = std::make_unique<QtMenuItem>(selectAll);
+  mnuEditCopy_ = std::make_unique<QtMenuItem>(copy);
+
+  mnuAbout_ = menuBar()->addAction("&About");
+  mnuAbout_->setObjectName("mnuAbout");
+  connect(mnuAbout_, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void frmMain::CreateControls() {
+  inner_ = new QWidget(this);
+  inner_->setObjectName("frmMain_inner");
+  setCentralWidget(inner_);
+  inner_->installEventFilter(this);
+  setFont(SansSerif(8.25, false));
+
+  for (int i = 2; i >= 0; --i) {
+    cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i),
+                                        {8220, i == 0 ? 480.0 : i == 1 ? 2220.0 : 4140.0, 1035, 315});
+    cmdStatus_[i]->SetCaption("Hide");
+    cmdStatus_[i]->onClick = Guarded([this, i] { cmdStatus_Click(i); });
+  }
+
+  picTray_ = new QtPictureBox(inner_, "picTray", {0, 0, kInnerWidth, 435}, false);
+  txtPrimFact_[1] = new QtTextBox(picTray_, "txtPrimFact_1", {3720, 60, 1095, 315});
+  lblInfo_ = new QtLabel(picTray_, "lblInfo", {60, 180, 3630, 195});
+  lblInfo_->setFont(SansSerif(8.25, true));
+  lblInfo_->SetCaption("Enter an integer to find its prime factors  : ");
+  lblInfo_->SetAutoSize(true);
+
+  picCanvas_[0] = new QtPictureBox(inner_, "picCanvas_0", {1, 420, 7515, 2235});
+  hsScroll_[0] = new QtScrollBar(picCanvas_[0], "hsScroll_0", {0, 1860, 7215, 255}, Qt::Horizontal);
+  vsScroll_[0] = new QtScrollBar(picCanvas_[0], "vsScroll_0", {7200, 0, 255, 1875}, Qt::Vertical);
+  picScroll_[0] = new QtPictureBox(picCanvas_[0], "picScroll_0", {7200, 1860, 255, 255}, false);
+  txtPrimFact_[0] = new QtTextBox(picCanvas_[0], "txtPrimFact_0", {2700, 240, 975, 315});
+  cmbPrimFact_ = new QtComboBoxArray("cmbPrimFact", this);
+  QtComboBox& rootCombo = cmbPrimFact_->Add(1, picCanvas_[0], {2700, 600, 975, 315});
+  rootCombo.SetVisible(false);
+  rootCombo.SetTag("1");
+
+  picCanvas_[1] = new QtPictureBox(inner_, "picCanvas_1", {0, 2640, 7575, 2175});
+  picCanvas_[1]->setFont(SansSerif(9.75, false));
+  hsScroll_[1] = new QtScrollBar(picCanvas_[1], "hsScroll_1", {0, 1800, 7215, 255}, Qt::Horizontal);
+  vsScroll_[1] = new QtScrollBar(picCanvas_[1], "vsScroll_1", {7200, 0, 255, 1815}, Qt::Vertical);
+  picScroll_[1] = new QtPictureBox(picCanvas_[1], "picScroll_1", {7200, 1800, 255, 255}, false);
+  lblPrimFact_ = new QtLabelArray("lblPrimFact", this);
+  QtLabel& rootLabel = lblPrimFact_->Add(1, picCanvas_[1], {120, 60, 60, 195});
+  rootLabel.setAlignment(Qt::AlignCenter);
+  rootLabel.SetAutoSize(true);
+  rootLabel.SetTag("1");
+
+  wbPreview_ = new QtHtmlView(inner_, "wbPreview", {0, 4800, 7605, 2295});
+
+  for (int i = 0; i < 2; ++i) {
+    QtTextBox& box = *txtPrimFact_[i];
+    box.SetText("0");
+    box.SetBackColor(kLightYellow);
+    box.setAlignment(Qt::AlignCenter);
+    box.setMaxLength(kMaxEntryLength);
+    box.onChange = Guarded([this, i] { txtPrimFact_Change(i); });
+    box.onKeyPress = Guarded([this, i](int& keyAscii) { txtPrimFact_KeyPress(i, keyAscii); });
+
+    picCanvas_[i]->SetBackColor(kWhite);
+    picCanvas_[i]->onResize = Guarded([this, i] { picCanvas_Resize(i); });
+    hsScroll_[i]->onChange = Guarded([this, i] { hsScroll_Change(i); });
+    vsScroll_[i]->onChange = Guarded([this, i] { vsScroll_Change(i); });
+  }
+  cmbPrimFact_->onClick = Guarded([this](int index) { cmbPrimFact_Click(index); });
+  cmbPrimFact_->onKeyDown =
+      Guarded([this](int index, int keyCode, int shift) { cmbPrimFact_KeyDown(index, keyCode, shift); });
+
+  // Keyboard focus order; the entry box comes first.
+  QWidget* tabOrder[] = {txtPrimFact_[1], txtPrimFact_[0], picCanvas_[0], picScroll_[0],
+                         vsScroll_[0],    hsScroll_[0],    &rootCombo,    picCanvas_[1],
+                         picScroll_[1],   vsScroll_[1],    hsScroll_[1],  wbPreview_,
+                         picTray_,        cmdStatus_[0],   cmdStatus_[1], cmdStatus_[2]};
+  for (size_t i = 0; i + 1 < std::size(tabOrder); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+  txtPrimFact_[1]->setFocus();
+
+  wbPreview_->addAction(mnuEditSelectAll_->Action());
+  wbPreview_->addAction(mnuEditCopy_->Action());
+  reportView_ = std::make_unique<ReportView>(*wbPreview_, *mnuEdit_, *mnuEditCopy_);
+}
+
+void frmMain::Form_Load() { reportView_->SetUp(); }
+
+double frmMain::ScaleWidth() const { return inner_->width() * toolkit::kTwipsPerPixel; }
+
+double frmMain::ScaleHeight() const { return inner_->height() * toolkit::kTwipsPerPixel; }
+
+int frmMain::WindowState() const {
+  if (isMinimized()) return vbMinimized;
+  return isMaximized() ? vbMaximized : vbNormal;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == inner_ && event->type() == QEvent::Resize) {
+    // The tray is docked along the top edge: it always spans the inner width.
+    Guarded([this] {
+      picTray_->Move(0, 0, ScaleWidth(), picTray_->Height());
+      Form_Resize();
+    })();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  // Restoring from the minimised state may leave the size as it was: lay out all the same.
+  if (event->type() == QEvent::WindowStateChange) Guarded([this] { Form_Resize(); })();
+  QMainWindow::changeEvent(event);
+}
+
+toolkit::TextBox& frmMain::txtPrimFact(int index) { return *txtPrimFact_[index]; }
+toolkit::ComboBoxArray& frmMain::cmbPrimFact() { return *cmbPrimFact_; }
+toolkit::LabelArray& frmMain::lblPrimFact() { return *lblPrimFact_; }
+toolkit::PictureBox& frmMain::picCanvas(int index) { return *picCanvas_[index]; }
+toolkit::ScrollBar& frmMain::hsScroll(int index) { return *hsScroll_[index]; }
+toolkit::ScrollBar& frmMain::vsScroll(int index) { return *vsScroll_[index]; }
+
+void frmMain::mnuFileExit_Click() { toolkit::End(); }
+
+void frmMain::mnuAbout_Click() { frmAbout::ShowModal(this); }
+
+void frmMain::mnuEditSelectAll_Click() { reportView_->mnuEditSelectAll_Click(); }
+
+void frmMain::mnuEditCopy_Click() { reportView_->mnuEditCopy_Click(); }

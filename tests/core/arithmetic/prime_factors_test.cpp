@@ -1,0 +1,82 @@
+#include "core/arithmetic/prime_factors.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Factors = std::vector<std::uint64_t>;
+
+// Plain trial division: the reference for numbers small enough.
+Factors TrialDivisionFactors(std::uint64_t n) {
+  Factors factors;
+  for (std::uint64_t d = 2; d * d <= n; ++d) {
+    for (; n % d == 0; n /= d) factors.push_back(d);
+  }
+  if (n > 1) factors.push_back(n);
+  return factors;
+}
+
+TEST(ArithPrimeFactors, KnownFactorizations) {
+  struct Case {
+    std::uint64_t n;
+    Factors factors;
+  };
+  const Case cases[] = {
+      {0, {}},
+      {1, {}},
+      {2, {2}},
+      {360, {2, 2, 2, 3, 3, 5}},
+      {997 * 997, {997, 997}},
+      {1009ULL * 1009, {1009, 1009}},
+      {999996483443777, {31622713, 31622729}},
+      {999995092044601, {31622699, 31622699}},
+      {866421317361600, {2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 5, 5, 7, 11, 13, 17, 19, 23, 29, 31}},
+      {9007199254740991, {6361, 69431, 20394401}},
+      {1ULL << 63, Factors(63, 2)},
+      // Strong pseudoprimes: to the bases 2 to 23, and a Carmichael number.
+      {3825123056546413051, {149491, 747451, 34233211}},
+      {561, {3, 11, 17}},
+      {18446744073709551557ULL, {18446744073709551557ULL}},  // the largest 64-bit prime
+      {4294967291ULL * 4294967279ULL, {4294967279ULL, 4294967291ULL}},
+      {18446744073709551615ULL, {3, 5, 17, 257, 641, 65537, 6700417}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(modMain::PrimeFactors(c.n), c.factors) << c.n;
+    if (c.n < 2) continue;
+    EXPECT_EQ(modMain::SmallestPrimeFactor(c.n), c.factors.front()) << c.n;
+    EXPECT_EQ(modMain::IsPrimeWhole(c.n), c.factors.size() == 1) << c.n;
+  }
+  EXPECT_FALSE(modMain::IsPrimeWhole(0));
+  EXPECT_FALSE(modMain::IsPrimeWhole(1));
+}
+
+TEST(ArithPrimeFactors, RandomNumbersMatchTrialDivision) {
+  std::mt19937_64 rng(5);
+  for (int i = 0; i < 20000 && !HasFailure(); ++i) {
+    const int bits = std::uniform_int_distribution<int>(1, 36)(rng);
+    const std::uint64_t n = rng() >> (64 - bits);
+    EXPECT_EQ(modMain::PrimeFactors(n), TrialDivisionFactors(n)) << n;
+  }
+}
+
+TEST(ArithPrimeFactors, ProductsOfLargePrimesSplitExactly) {
+  std::mt19937_64 rng(6);
+  auto randomPrime = [&rng](int bits) {
+    std::uint64_t p = (rng() >> (64 - bits)) | (1ULL << (bits - 1)) | 1;
+    while (!modMain::IsPrimeWhole(p)) p += 2;
+    return p;
+  };
+  for (int i = 0; i < 300; ++i) {
+    const int bits = std::uniform_int_distribution<int>(11, 32)(rng);
+    Factors factors{randomPrime(bits), randomPrime(64 - bits - 1)};
+    std::sort(factors.begin(), factors.end());
+    EXPECT_EQ(modMain::PrimeFactors(factors[0] * factors[1]), factors);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#pragma once
+// The real main window on the offscreen platform, at a known inner size, in an English locale.
+
+#include "ui/frmMain.h"
+#include "ui/qt_controls.h"
+#include "ui/qt_html_view.h"
+
+#include <QLocale>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    window = std::make_unique<frmMain>();
+    window->show();
+    SetInnerSize(9285, 7050);
+  }
+
+  // Resizes the window so that its inner area is width × height twips.
+  void SetInnerSize(double width, double height) {
+    QWidget* inner = window->centralWidget();
+    const QSize extra = window->size() - inner->size();
+    window->resize(qRound(width / 15) + extra.width(), qRound(height / 15) + extra.height());
+    QCoreApplication::processEvents();
+  }
+
+  template <class T>
+  T& Find(const QString& name) {
+    T* found = window->findChild<T*>(name);
+    if (found == nullptr) throw std::runtime_error("no control " + name.toStdString());
+    return *found;
+  }
+
+  QtTextBox& Entry() { return Find<QtTextBox>("txtPrimFact_1"); }
+  QtTextBox& RootBox() { return Find<QtTextBox>("txtPrimFact_0"); }
+  QtComboBox& Combo(int index) { return Find<QtComboBox>(QString("cmbPrimFact_%1").arg(index)); }
+  QtLabel& Label(int index) { return Find<QtLabel>(QString("lblPrimFact_%1").arg(index)); }
+  QtPictureBox& Canvas(int index) { return Find<QtPictureBox>(QString("picCanvas_%1").arg(index)); }
+  QtScrollBar& HScroll(int index) { return Find<QtScrollBar>(QString("hsScroll_%1").arg(index)); }
+  QtScrollBar& VScroll(int index) { return Find<QtScrollBar>(QString("vsScroll_%1").arg(index)); }
+  QtHtmlView& Report() { return Find<QtHtmlView>("wbPreview"); }
+  const tree::TreeModel& Model() { return window->Model(); }
+  QString ReportHtml() { return Report().Document()->BodyInnerHtml(); }
+
+  // Replaces the entry box's text by typing, one key at a time, as a user does.
+  void Type(const QString& text) {
+    QtTextBox& box = Entry();
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QTest::keyClicks(&box, text);
+  }
+
+  // The combo box (element index) of a node, found by its tag.
+  QtComboBox& NodeCombo(int node) {
+    for (QtComboBox* combo : window->findChildren<QtComboBox*>()) {
+      if (combo->Tag() == QString::number(node) && !combo->objectName().isEmpty()) return *combo;
+    }
+    throw std::runtime_error("no combo box for node " + std::to_string(node));
+  }
+  QtLabel& NodeLabel(int node) {
+    for (QtLabel* label : window->findChildren<QtLabel*>()) {
+      if (label->Tag() == QString::number(node) && label->objectName().startsWith("lblPrimFact"))
+        return *label;
+    }
+    throw std::runtime_error("no label for node " + std::to_string(node));
+  }
+
+  QStringList ListItems(QtComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.ListCount(); ++i) items << combo.List(i);
+    return items;
+  }
+
+  // Picks an item of a node's list as a user does with the keyboard... through the popup.
+  void Pick(int node, const QString& item) {
+    QtComboBox& combo = NodeCombo(node);
+    const int i = combo.findText(item, Qt::MatchExactly);
+    ASSERT_GE(i, 0) << item.toStdString();
+    combo.setCurrentIndex(i);
+    emit combo.activated(i);
+  }
+
+  std::unique_ptr<frmMain> window;
+};

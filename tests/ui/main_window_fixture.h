@@ -10,11 +10,19 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The window with the procedures that tests drive directly.
+class TestWindow : public frmMain {
+ public:
+  using frmMain::LayoutTree;
+  using frmMain::SetupCanvasScroll;
+  using TreeForm::model;
+};
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    window = std::make_unique<frmMain>();
+    window = std::make_unique<TestWindow>();
     window->show();
     SetInnerSize(9285, 7050);
   }
@@ -84,5 +92,5 @@ class MainWindowTest : public ::testing::Test {
     emit combo.activated(i);
   }
 
-  std::unique_ptr<frmMain> window;
+  std::unique_ptr<TestWindow> window;
 };

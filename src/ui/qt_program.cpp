@@ -1,10 +1,10 @@
 // The window-system services the program asks for outside any control.
 
-#include "ui/toolkit.h"
-
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdlib>
+
+#include "ui/toolkit.h"
 
 namespace toolkit {
 namespace {

@@ -1,0 +1,148 @@
+#pragma once
+// What every Qt-backed control shares: its twip geometry, its own visibility flag, its Tag and
+// its colours. QtControl<Widget, Interface> is the widget itself and implements the part of the
+// toolkit interface common to all kinds; each kind derives from it once.
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+#include "ui/toolkit.h"
+
+class QComboBox;
+class QLineEdit;
+
+// A design rectangle in twips: left, top, width, height.
+struct TwipRect {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
+// 0x00BBGGRR, red in the low byte.
+inline QColor ToQColor(toolkit::Color color) {
+  return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+inline toolkit::Color FromQColor(const QColor& color) {
+  return static_cast<toolkit::Color>(color.red()) |
+         static_cast<toolkit::Color>(color.green()) << 8 |
+         static_cast<toolkit::Color>(color.blue()) << 16;
+}
+
+// Twips to the nearest device-independent pixel, held inside the range Qt accepts for widget
+// coordinates so that no double ever overflows an int.
+inline int TwipsToPixels(double twips) {
+  const double pixels = std::round(twips / toolkit::kTwipsPerPixel);
+  return static_cast<int>(std::clamp(pixels, -double{QWIDGETSIZE_MAX}, double{QWIDGETSIZE_MAX}));
+}
+
+// Calls an event hook through a copy, so that the handler may replace or clear the hook (an
+// array unloading the element that raised the event does) while it runs.
+template <class Hook, class... Args>
+void Raise(const Hook& hook, Args&&... args) {
+  if (!hook) return;
+  const Hook running = hook;
+  running(std::forward<Args>(args)...);
+}
+
+template <class Widget, class Interface>
+class QtControl : public Widget, public Interface {
+  static_assert(std::is_base_of_v<QWidget, Widget>);
+  static_assert(std::is_base_of_v<toolkit::Control, Interface>);
+
+ public:
+  // A control with a container starts visible, as designed controls do; it shows when its
+  // container does.
+  QtControl(QWidget* container, const QString& name, const TwipRect& rect) : Widget(container) {
+    Widget::setObjectName(name);
+    Place(rect);
+    if (container != nullptr) Widget::setVisible(true);
+  }
+
+  void Move(double left, double top) override { Move(left, top, rect_.width, rect_.height); }
+  void Move(double left, double top, double width, double height) override {
+    if (!std::isfinite(left) || !std::isfinite(top) || !(width >= 0) || !(height >= 0) ||
+        !std::isfinite(width) || !std::isfinite(height)) {
+      throw toolkit::Refused("Move: invalid position or size");
+    }
+    const bool resized = width != rect_.width || height != rect_.height;
+    Place({left, top, width, height});
+    if (resized) SizeChanged();
+  }
+  double Left() const override { return rect_.left; }
+  double Top() const override { return rect_.top; }
+  double Width() const override { return rect_.width; }
+  double Height() const override { return rect_.height; }
+  void SetWidth(double width) override { Move(rect_.left, rect_.top, width, rect_.height); }
+
+  bool Visible() const override { return !Widget::isHidden(); }
+  void SetVisible(bool visible) override { Widget::setVisible(visible); }
+  QString Tag() const override { return tag_; }
+  void SetTag(const QString& tag) override { tag_ = tag; }
+
+  // Edit fields (text and combo boxes) paint their background in the Base role, everything
+  // else in Window; fore colours likewise in Text or WindowText.
+  toolkit::Color BackColor() const { return FromQColor(Widget::palette().color(kFillRole)); }
+  void SetBackColor(toolkit::Color color) {
+    QPalette palette = Widget::palette();
+    palette.setColor(QPalette::Base, ToQColor(color));
+    palette.setColor(QPalette::Window, ToQColor(color));
+    Widget::setPalette(palette);
+    Widget::setAutoFillBackground(true);
+  }
+  toolkit::Color ForeColor() const { return FromQColor(Widget::palette().color(kTextRole)); }
+  void SetForeColor(toolkit::Color color) {
+    QPalette palette = Widget::palette();
+    palette.setColor(QPalette::Text, ToQColor(color));
+    palette.setColor(QPalette::WindowText, ToQColor(color));
+    palette.setColor(QPalette::ButtonText, ToQColor(color));
+    Widget::setPalette(palette);
+  }
+
+ protected:
+  // Called by Move after the control has taken a new size.
+  virtual void SizeChanged() {}
+
+  // Stores the twips and places the widget at the nearest pixels inside its container's inner
+  // area (a bordered picture box keeps its border outside it).
+  void Place(const TwipRect& rect) {
+    rect_ = rect;
+    const QPoint origin =
+        Widget::parentWidget() ? Widget::parentWidget()->contentsRect().topLeft() : QPoint();
+    Widget::setGeometry(origin.x() + TwipsToPixels(rect.left), origin.y() + TwipsToPixels(rect.top),
+                        TwipsToPixels(rect.width), TwipsToPixels(rect.height));
+  }
+
+  // Makes this control, made without a container, a hidden copy of `from` in from's container:
+  // the geometry and the settings every kind shares. Each kind adds its own settings.
+  void TakeOver(const QtControl& from) {
+    Widget::setParent(from.parentWidget());
+    Widget::setVisible(false);
+    Place(from.rect_);
+    Widget::setFont(from.font());
+    Widget::setPalette(from.palette());
+    Widget::setAutoFillBackground(from.autoFillBackground());
+    Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));
+    tag_ = from.tag_;
+  }
+
+  const TwipRect& Rect() const { return rect_; }
+
+ private:
+  static constexpr bool kEditField =
+      std::is_base_of_v<QLineEdit, Widget> || std::is_base_of_v<QComboBox, Widget>;
+  static constexpr QPalette::ColorRole kFillRole = kEditField ? QPalette::Base : QPalette::Window;
+  static constexpr QPalette::ColorRole kTextRole =
+      kEditField ? QPalette::Text : QPalette::WindowText;
+
+  TwipRect rect_;
+  QString tag_;
+};

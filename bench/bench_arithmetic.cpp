@@ -1,3 +1,74 @@
+// Times the arithmetic functions on the hardest entries the entry box accepts, beside the textbook
+// versions that follow the documented algorithms step by step, and the whole report for the same
+// entries.
+
 #include <benchmark/benchmark.h>
+
+#include <QLocale>
+#include <string>
+
+#include "core/arithmetic/arithmetic.h"
+#include "core/arithmetic/textbook.h"
+#include "report/report_text.h"
+
+namespace {
+
+struct Entry {
+  const char* name;
+  double n;
+  bool slowTextbookSearch;   // the trial division runs all the way to the square root
+  bool textbookDivisorList;  // the quadratic list steps finish in seconds
+};
+
+constexpr Entry kEntries[] = {
+    {"prime/999999999999989", 999999999999989, true, true},
+    {"semiprime/999996483443777", 999996483443777, true, true},
+    {"power_of_two/562949953421312", 562949953421312, false, true},
+    {"nines/999999999999999", 999999999999999, false, true},
+    {"divisors_26880/866421317361600", 866421317361600, false, false},
+    {"divisors_13824/222622144044300", 222622144044300, false, false},
+    {"divisors_1344/735134400", 735134400, false, true},
+};
+
+template <typename Function>
+void Time(benchmark::State& state, Function function, double n) {
+  for (auto _ : state) benchmark::DoNotOptimize(function(n));
+}
+
+void Register(const std::string& name, auto function, double n, bool fast, bool once) {
+  auto* b = benchmark::RegisterBenchmark(
+      name.c_str(), [function, n](benchmark::State& state) { Time(state, function, n); });
+  b->Unit(fast ? benchmark::kMicrosecond : benchmark::kMillisecond);
+  if (once) {
+    b->Iterations(1)->Repetitions(3);
+  } else {
+    b->Repetitions(5);
+  }
+  b->ReportAggregatesOnly(true);
+}
+
+bool RegisterAll() {
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  for (const Entry& e : kEntries) {
+    const std::string name = e.name;
+    Register("IsPrime/" + name, modMain::IsPrime, e.n, true, false);
+    Register("textbook::IsPrime/" + name, textbook::IsPrime, e.n, false, e.slowTextbookSearch);
+    Register("SmallestFactor/" + name, modMain::SmallestFactor, e.n, true, false);
+    Register("textbook::SmallestFactor/" + name, textbook::SmallestFactor, e.n, false,
+             e.slowTextbookSearch);
+    Register("DivisorList/" + name, modMain::DivisorList, e.n, true, false);
+    if (e.textbookDivisorList) {
+      Register("textbook::DivisorList/" + name, textbook::DivisorList, e.n, false, true);
+    }
+    Register(
+        "report::ReportText/" + name,
+        [english](double n) { return report::ReportText(n, english); }, e.n, true, false);
+  }
+  return true;
+}
+
+const bool registered = RegisterAll();
+
+}  // namespace
 
 BENCHMARK_MAIN();

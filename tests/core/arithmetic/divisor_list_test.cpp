@@ -71,8 +71,8 @@ TEST(ArithDivisorList, FromTwoToThe53UpThrows) {
 }
 
 TEST(ArithDivisorList, RandomArgumentsMatchTextbook) {
-  arithmetic_test::RandomArguments arguments(7, 3e6);
-  for (int i = 0; i < 3000 && !HasFailure(); ++i) {
+  arithmetic_test::RandomArguments arguments(7, 2e6);
+  for (int i = 0; i < 2000 && !HasFailure(); ++i) {
     const double n = arguments.Next();
     EXPECT_EQ(modMain::DivisorList(n).toStdString(), textbook::DivisorList(n).toStdString())
         << std::setprecision(17) << n;

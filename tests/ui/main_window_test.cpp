@@ -1,0 +1,167 @@
+// The main window's design, its pane layout and toggles, the report pane and the menus.
+
+#include "app/frmAbout.h"
+#include "ui/main_window_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+
+using MainWindow = MainWindowTest;
+
+TEST_F(MainWindow, StartsAsDesigned) {
+  EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
+  EXPECT_DOUBLE_EQ(window->ScaleWidth(), 9285);
+  EXPECT_DOUBLE_EQ(window->ScaleHeight(), 7050);
+  EXPECT_EQ(Find<QtLabel>("lblInfo").Caption(), "Enter an integer to find its prime factors  : ");
+  QtTextBox& entry = Entry();
+  EXPECT_EQ(entry.Text(), "0");
+  EXPECT_EQ(entry.Left(), 3720);
+  EXPECT_EQ(entry.Width(), 1095);
+  EXPECT_EQ(entry.BackColor(), 0x00C0FFFFu);
+  EXPECT_EQ(entry.parentWidget()->objectName(), "picTray");
+  EXPECT_EQ(RootBox().Text(), "0");
+  EXPECT_EQ(RootBox().parentWidget(), &Canvas(0));
+  EXPECT_EQ(Combo(1).Tag(), "1");
+  EXPECT_FALSE(Combo(1).Visible());
+  EXPECT_EQ(Combo(1).parentWidget(), &Canvas(0));
+  EXPECT_EQ(Label(1).Tag(), "1");
+  EXPECT_EQ(Label(1).parentWidget(), &Canvas(1));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Find<QtCommandButton>(QString("cmdStatus_%1").arg(i)).Caption(), "Hide");
+  }
+  // The menu bar shows File and About; Edit only pops up over the report.
+  QStringList bar;
+  for (QAction* action : window->menuBar()->actions()) bar << action->text();
+  EXPECT_EQ(bar, QStringList({"&File", "&About"}));
+  EXPECT_EQ(Find<QAction>("mnuEditSelectAll").shortcut(), QKeySequence("Ctrl+A"));
+  EXPECT_EQ(Find<QAction>("mnuEditCopy").shortcut(), QKeySequence("Ctrl+C"));
+  // The entry box comes first in the focus order.
+  EXPECT_EQ(window->focusWidget(), &Entry());
+  QWidget* next = Entry().nextInFocusChain();
+  while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+  EXPECT_EQ(next, &RootBox());
+  // Before any entry the root box waits centred, one combo box below the top.
+  EXPECT_DOUBLE_EQ(RootBox().Top(), Combo(1).Height());
+  EXPECT_EQ(Entry().maxLength(), 15);
+}
+
+// Tops of the three buttons and of the shown panes for every set of shown panes, computed the way
+// the layout is described: bands of buttons and panes under the tray.
+TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
+  SetInnerSize(9285, 7065);
+  const float T = 435, H = 315, S = 7065, W = 9285;
+  const float F = S - T - 3 * H;
+  const char* paneNames[] = {"picCanvas_0", "picCanvas_1", "wbPreview"};
+  for (int mask = 0; mask < 8; ++mask) {
+    bool shown[3];
+    for (int i = 0; i < 3; ++i) {
+      shown[i] = mask & (1 << i);
+      auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
+      if ((button.Caption() == "Hide") != shown[i]) window->cmdStatus_Click(i);
+    }
+    const int v = shown[0] + shown[1] + shown[2];
+    const float P = v == 0 ? 0 : F / v;
+    float y = T;
+    for (int i = 0; i < 3; ++i) {
+      auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
+      EXPECT_FLOAT_EQ(button.Top(), y) << "mask " << mask << " button " << i;
+      EXPECT_EQ(button.Left(), 0);
+      EXPECT_EQ(button.Width(), 1035);
+      y += H;
+      auto* pane = window->findChild<QWidget*>(paneNames[i]);
+      const auto& control = dynamic_cast<toolkit::Control&>(*pane);
+      EXPECT_EQ(control.Visible(), shown[i]);
+      if (!shown[i]) continue;
+      EXPECT_FLOAT_EQ(control.Top(), y) << "mask " << mask << " pane " << i;
+      EXPECT_FLOAT_EQ(control.Height(), P);
+      EXPECT_FLOAT_EQ(control.Width(), W);
+      y += P;
+    }
+    if (v > 0) EXPECT_FLOAT_EQ(y, S) << "the last shown pane ends at the bottom edge";
+  }
+}
+
+TEST_F(MainWindow, ToggleTwiceRestoresTheLayout) {
+  const double top = Canvas(1).Top(), height = Canvas(1).Height();
+  auto& button = Find<QtCommandButton>("cmdStatus_1");
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(button.Caption(), "Show");
+  EXPECT_FALSE(Canvas(1).Visible());
+  EXPECT_DOUBLE_EQ(Canvas(1).Top(), top) << "a hidden pane stays where it was";
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(button.Caption(), "Hide");
+  EXPECT_DOUBLE_EQ(Canvas(1).Top(), top);
+  EXPECT_DOUBLE_EQ(Canvas(1).Height(), height);
+}
+
+TEST_F(MainWindow, AShortWindowMovesTheButtonsAndKeepsThePanes) {
+  const double height = Canvas(0).Height();
+  SetInnerSize(9285, 900);  // free height 900 - 435 - 945 < 0
+  EXPECT_DOUBLE_EQ(Find<QtCommandButton>("cmdStatus_2").Top(), 435 + 2 * 315 - 480.0 * 2 / 3);
+  EXPECT_DOUBLE_EQ(Canvas(0).Height(), height);
+}
+
+TEST_F(MainWindow, MinimisedWindowMovesNothing) {
+  window->showMinimized();
+  QCoreApplication::processEvents();
+  const double top = Find<QtCommandButton>("cmdStatus_1").Top();
+  window->cmdStatus_Click(0);
+  EXPECT_DOUBLE_EQ(Find<QtCommandButton>("cmdStatus_1").Top(), top);
+  window->showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_DOUBLE_EQ(Find<QtCommandButton>("cmdStatus_1").Top(), 435 + 315);
+}
+
+TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelection) {
+  Type("12");
+  QAction& copy = Find<QAction>("mnuEditCopy");
+  QWidget* viewport = Report().viewport();
+  QString popped;
+  bool copyEnabled = true;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      popped = popup->objectName();
+      copyEnabled = copy.isEnabled();
+      popup->close();
+    }
+  });
+  QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
+  QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(20, 20));
+  EXPECT_EQ(popped, "mnuEdit");
+  EXPECT_FALSE(copyEnabled) << "nothing selected";
+
+  Find<QAction>("mnuEditSelectAll").trigger();
+  EXPECT_TRUE(copy.isEnabled());
+  QGuiApplication::clipboard()->clear();
+  copy.trigger();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("12 = 2 x 2 x 3"));
+}
+
+TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {
+  for (int showing = 0; showing < 2; ++showing) {
+    const frmAbout* seen = nullptr;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      seen = box;
+      modal = box->isModal();
+      box->cmdOk_Click();
+    });
+    window->mnuAbout_Click();
+    EXPECT_NE(seen, nullptr);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(window->findChildren<frmAbout*>().size(), 0) << "unloaded when closed";
+  }
+}
+
+TEST_F(MainWindow, ExitEndsTheProgramAtOnce) {
+  Type("12");
+  EXPECT_EXIT(window->mnuFileExit_Click(), ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace

@@ -1,10 +1,11 @@
 #include "report/report_text.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
-#include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
+#include "core/arithmetic/prime_factors.h"
 
 namespace report {
 namespace {
@@ -21,22 +22,27 @@ struct PrimePower {
   int exponent;
 };
 
-// The distinct prime factors of a whole n above 1, ascending. They are found the way the division
-// table finds them, by dividing by the smallest factor again and again, so the report never
-// depends on the factor tree.
+// 2^53: every double from here up is even, so halving it is exact.
+constexpr double kTwoTo53 = 9007199254740992.0;
+
+// The distinct prime factors of a whole, finite n above 1, ascending: the order in which the
+// division table divides by them. They come from n alone, so the report never depends on the
+// factor tree.
 std::vector<PrimePower> Factorize(double n, const QLocale& locale) {
   std::vector<PrimePower> powers;
-  double q = n;
-  for (;;) {
-    const double d = modMain::SmallestFactor(q);
-    if (!powers.empty() && powers.back().prime == d) {
+  const auto add = [&](double prime) {
+    if (!powers.empty() && powers.back().prime == prime) {
       ++powers.back().exponent;
     } else {
-      powers.push_back({d, modMain::GroupedText(d, locale), 1});
+      powers.push_back({prime, modMain::GroupedText(prime, locale), 1});
     }
-    if (d == q) return powers;
-    q /= d;
+  };
+  // The odd part of any double is below 2^53, so what is left takes exact 64-bit factoring.
+  for (; n >= kTwoTo53; n /= 2) add(2);
+  for (const std::uint64_t p : modMain::PrimeFactors(static_cast<std::uint64_t>(n))) {
+    add(static_cast<double>(p));
   }
+  return powers;
 }
 
 // Appends every part in order; parts are QStrings or UTF-16 literals.

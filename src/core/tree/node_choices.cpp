@@ -19,11 +19,10 @@ void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
   QStringList items;
   if (modMain::DMod(node, 2) == 0) {
     if (parentValue != 0 && !modMain::IsPrime(parentValue)) {
-      // Every divisor of the parent but 1 and the parent itself, as DivisorList writes it.
-      for (const QString& divisor : modMain::DivisorList(parentValue).split(' ')) {
-        const double d = divisor.toDouble();
-        if (d != 1 && d != parentValue) items.append(divisor);
-      }
+      // Every divisor of the parent but 1 and the parent itself, as DivisorList writes it: the
+      // list of a composite number runs from 1 to the number, so those are its two ends.
+      items = modMain::DivisorList(parentValue).split(' ');
+      items = items.mid(1, items.size() - 2);
     }
   } else {
     // The odd child offers what its even sibling offers.

@@ -2,6 +2,7 @@
 
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
+#include "core/arithmetic/prime_factors.h"
 #include "core/tree/node_controls.h"
 #include "core/tree/skip_on_error.h"
 #include "core/tree/tree_form.h"
@@ -26,13 +27,9 @@ bool IsAcceptedEntry(const QString& text) {
 }
 
 // Prime factors counted with multiplicity; a tree built with the default split is that deep.
-int PrimeFactorCount(double n) {
-  int count = 0;
-  while (n > 1) {
-    n /= modMain::SmallestFactor(n);
-    ++count;
-  }
-  return count;
+// Accepted entries are whole numbers below 10^15.
+int PrimeFactorCount(double entry) {
+  return static_cast<int>(modMain::PrimeFactors(static_cast<std::uint64_t>(entry)).size());
 }
 
 bool IsEven(double n) { return modMain::DMod(n, 2) == 0; }

@@ -30,19 +30,15 @@ constexpr Entry kEntries[] = {
     {"divisors_1344/735134400", 735134400, false, true},
 };
 
-template <typename Function>
-void Time(benchmark::State& state, Function function, double n) {
-  for (auto _ : state) benchmark::DoNotOptimize(function(n));
-}
-
-void Register(const std::string& name, auto function, double n, bool fast, bool once) {
-  auto* b = benchmark::RegisterBenchmark(
-      name.c_str(), [function, n](benchmark::State& state) { Time(state, function, n); });
-  b->Unit(fast ? benchmark::kMicrosecond : benchmark::kMillisecond);
-  if (once) {
-    b->Iterations(1)->Repetitions(3);
+// A slow run is timed once per repetition, in milliseconds.
+void Register(const std::string& name, auto function, double n, bool slow) {
+  auto* b = benchmark::RegisterBenchmark(name.c_str(), [function, n](benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(function(n));
+  });
+  if (slow) {
+    b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
   } else {
-    b->Repetitions(5);
+    b->Unit(benchmark::kMicrosecond)->Repetitions(5);
   }
   b->ReportAggregatesOnly(true);
 }
@@ -51,18 +47,18 @@ bool RegisterAll() {
   const QLocale english(QLocale::English, QLocale::UnitedStates);
   for (const Entry& e : kEntries) {
     const std::string name = e.name;
-    Register("IsPrime/" + name, modMain::IsPrime, e.n, true, false);
-    Register("textbook::IsPrime/" + name, textbook::IsPrime, e.n, false, e.slowTextbookSearch);
-    Register("SmallestFactor/" + name, modMain::SmallestFactor, e.n, true, false);
-    Register("textbook::SmallestFactor/" + name, textbook::SmallestFactor, e.n, false,
+    Register("IsPrime/" + name, modMain::IsPrime, e.n, false);
+    Register("textbook::IsPrime/" + name, textbook::IsPrime, e.n, e.slowTextbookSearch);
+    Register("SmallestFactor/" + name, modMain::SmallestFactor, e.n, false);
+    Register("textbook::SmallestFactor/" + name, textbook::SmallestFactor, e.n,
              e.slowTextbookSearch);
-    Register("DivisorList/" + name, modMain::DivisorList, e.n, true, false);
+    Register("DivisorList/" + name, modMain::DivisorList, e.n, false);
     if (e.textbookDivisorList) {
-      Register("textbook::DivisorList/" + name, textbook::DivisorList, e.n, false, true);
+      Register("textbook::DivisorList/" + name, textbook::DivisorList, e.n, true);
     }
     Register(
         "report::ReportText/" + name,
-        [english](double n) { return report::ReportText(n, english); }, e.n, true, false);
+        [english](double n) { return report::ReportText(n, english); }, e.n, false);
   }
   return true;
 }

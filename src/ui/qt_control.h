@@ -69,10 +69,9 @@ class QtControl : public Widget, public Interface {
 
   void Move(double left, double top) override { Move(left, top, rect_.width, rect_.height); }
   void Move(double left, double top, double width, double height) override {
-    if (!std::isfinite(left) || !std::isfinite(top) || !(width >= 0) || !(height >= 0) ||
-        !std::isfinite(width) || !std::isfinite(height)) {
-      throw toolkit::Refused("Move: invalid position or size");
-    }
+    const bool valid = std::isfinite(left) && std::isfinite(top) && std::isfinite(width) &&
+                       std::isfinite(height) && width >= 0 && height >= 0;
+    if (!valid) throw toolkit::Refused("Move: negative or undefined position or size");
     const bool resized = width != rect_.width || height != rect_.height;
     Place({left, top, width, height});
     if (resized) SizeChanged();
@@ -133,8 +132,6 @@ class QtControl : public Widget, public Interface {
     Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));
     tag_ = from.tag_;
   }
-
-  const TwipRect& Rect() const { return rect_; }
 
  private:
   static constexpr bool kEditField =

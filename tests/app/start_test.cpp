@@ -1,0 +1,31 @@
+// The program's start and end through its main window.
+
+#include "app/start.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Start, MainShowsTheWindowMaximisedAndClosingItEndsTheProgram) {
+  modMain::Main();
+  QPointer<frmMain> window;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* main = qobject_cast<frmMain*>(top); main && main->isVisible()) window = main;
+  }
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
+  EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+  EXPECT_FALSE(window->windowIcon().isNull());
+
+  window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull()) << "the closed window is unloaded";
+  // With no window left, the application's loop ends.
+  EXPECT_TRUE(QApplication::quitOnLastWindowClosed());
+  for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_FALSE(top->isVisible());
+}
+
+}  // namespace

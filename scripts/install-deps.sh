@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs, from Debian's packages, whatever the build, the program and its tests still lack.
 set -eu
-packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
+packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

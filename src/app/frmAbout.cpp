@@ -1,5 +1,7 @@
 #include "app/frmAbout.h"
 
+#include "ui/design_font.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -29,10 +31,7 @@ QLabel* MakeLabel(QWidget* box, const QString& name, const QString& text, const 
   label->setObjectName(name);
   label->setGeometry(ToPixels(rect));
   // The platform's default sans-serif stands in for the design's bitmap sans-serif.
-  QFont font = label->font();
-  font.setPointSizeF(kTextPointSize);
-  font.setBold(bold);
-  label->setFont(font);
+  label->setFont(DesignFont(kTextPointSize, bold));
   return label;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "app/frmAbout.h"
+#include "ui/design_font.h"
 #include "ui/qt_controls.h"
 #include "ui/qt_html_view.h"
 
@@ -29,15 +30,6 @@ auto Guarded(Handler handler) {
     } catch (const std::exception&) {
     }
   };
-}
-
-QFont SansSerif(double points, bool bold) {
-  QFont font = QApplication::font();
-  font.setFamily("Sans Serif");
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
 }
 
 }  // namespace
@@ -89,7 +81,7 @@ void frmMain::CreateControls() {
   inner_->setObjectName("frmMain_inner");
   setCentralWidget(inner_);
   inner_->installEventFilter(this);
-  setFont(SansSerif(8.25, false));
+  setFont(DesignFont(8.25, false));
 
   for (int i = 2; i >= 0; --i) {
     cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i),
@@ -101,7 +93,7 @@ void frmMain::CreateControls() {
   picTray_ = new QtPictureBox(inner_, "picTray", {0, 0, kInnerWidth, 435}, false);
   txtPrimFact_[1] = new QtTextBox(picTray_, "txtPrimFact_1", {3720, 60, 1095, 315});
   lblInfo_ = new QtLabel(picTray_, "lblInfo", {60, 180, 3630, 195});
-  lblInfo_->setFont(SansSerif(8.25, true));
+  lblInfo_->setFont(DesignFont(8.25, true));
   lblInfo_->SetCaption("Enter an integer to find its prime factors  : ");
   lblInfo_->SetAutoSize(true);
 
@@ -116,7 +108,7 @@ void frmMain::CreateControls() {
   rootCombo.SetTag("1");
 
   picCanvas_[1] = new QtPictureBox(inner_, "picCanvas_1", {0, 2640, 7575, 2175});
-  picCanvas_[1]->setFont(SansSerif(9.75, false));
+  picCanvas_[1]->setFont(DesignFont(9.75, false));
   hsScroll_[1] = new QtScrollBar(picCanvas_[1], "hsScroll_1", {0, 1800, 7215, 255}, Qt::Horizontal);
   vsScroll_[1] = new QtScrollBar(picCanvas_[1], "vsScroll_1", {7200, 0, 255, 1815}, Qt::Vertical);
   picScroll_[1] = new QtPictureBox(picCanvas_[1], "picScroll_1", {7200, 1800, 255, 255}, false);

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QStringListModel>
 
 namespace {
 
@@ -154,6 +155,7 @@ void QtLabel::FitCaption() {
 
 QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
+  setModel(list_ = new QStringListModel(this));
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
@@ -178,20 +180,18 @@ int QtComboBox::ListCount() const { return count(); }
 void QtComboBox::AddItem(const QString& item) { AddItems({item}); }
 
 void QtComboBox::AddItems(const QStringList& items) {
+  // One reset of a plain string list: a node's list can hold thousands of divisors, which item
+  // by item would take longer than the whole rest of a refresh. The reset leaves no item
+  // current; the edit text stays as it was.
   const QString text = Text();
-  const bool wasEmpty = count() == 0;
-  addItems(items);
-  // Qt makes the first item of a list that was empty current and writes it into the edit
-  // field; here adding to the list leaves both as they were.
-  if (wasEmpty && currentIndex() != -1) {
-    setCurrentIndex(-1);
-    setEditText(text);
-  }
+  list_->setStringList(list_->stringList() + items);
+  setCurrentIndex(-1);
+  setEditText(text);
 }
 
 void QtComboBox::Clear() {
   const QString text = Text();
-  clear();
+  list_->setStringList({});
   setEditText(text);
 }
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -91,6 +92,9 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QStringListModel* list_;  // the drop-down list's items
 };
 
 // A drawing canvas or a plain container, with the sunken 2-pixel border or none. Children sit

@@ -81,7 +81,9 @@ TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
       EXPECT_FLOAT_EQ(control.Width(), W);
       y += P;
     }
-    if (v > 0) EXPECT_FLOAT_EQ(y, S) << "the last shown pane ends at the bottom edge";
+    if (v > 0) {
+      EXPECT_FLOAT_EQ(y, S) << "the last shown pane ends at the bottom edge";
+    }
   }
 }
 

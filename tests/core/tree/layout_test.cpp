@@ -89,6 +89,11 @@ TEST_F(Layout, WideTreesScrollAndEveryPartIsReachable) {
   down.SetValue(down.Max());
   EXPECT_LE(deepest.Top() + deepest.Height(), Canvas(0).ScaleHeight() - HScroll(0).Height());
   EXPECT_GE(deepest.Top(), 0);
+
+  // Nodes scrolled under the bars stay beneath them.
+  const QObjectList stack = Canvas(0).children();  // bottom to top
+  EXPECT_LT(stack.indexOf(&deepest), stack.indexOf(&HScroll(0)));
+  EXPECT_LT(stack.indexOf(&deepest), stack.indexOf(&VScroll(0)));
 }
 
 TEST_F(Layout, ScrollingMovesNodesAndLinesTogether) {

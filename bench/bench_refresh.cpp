@@ -1,13 +1,14 @@
 // Time of a complete refresh of the real window (both trees and the report), on the offscreen
 // platform: typing a whole entry, and picking another split in a node of a deep tree.
 
-#include "ui/frmMain.h"
-#include "ui/qt_controls.h"
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLocale>
-#include <benchmark/benchmark.h>
 #include <memory>
+
+#include "ui/frmMain.h"
+#include "ui/qt_controls.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "app/start.h"
-
 #include <QApplication>
 #include <QIcon>
+
+#include "app/start.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,15 +1,15 @@
 #include "ui/frmMain.h"
 
-#include "app/frmAbout.h"
-#include "ui/design_font.h"
-#include "ui/qt_controls.h"
-#include "ui/qt_html_view.h"
-
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <exception>
+
+#include "app/frmAbout.h"
+#include "ui/design_font.h"
+#include "ui/qt_controls.h"
+#include "ui/qt_html_view.h"
 
 namespace {
 
@@ -85,7 +85,11 @@ void frmMain::CreateControls() {
 
   for (int i = 2; i >= 0; --i) {
     cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i),
-                                        {8220, i == 0 ? 480.0 : i == 1 ? 2220.0 : 4140.0, 1035, 315});
+                                        {8220,
+                                         i == 0   ? 480.0
+                                         : i == 1 ? 2220.0
+                                                  : 4140.0,
+                                         1035, 315});
     cmdStatus_[i]->SetCaption("Hide");
     cmdStatus_[i]->onClick = Guarded([this, i] { cmdStatus_Click(i); });
   }
@@ -135,8 +139,8 @@ void frmMain::CreateControls() {
     vsScroll_[i]->onChange = Guarded([this, i] { vsScroll_Change(i); });
   }
   cmbPrimFact_->onClick = Guarded([this](int index) { cmbPrimFact_Click(index); });
-  cmbPrimFact_->onKeyDown =
-      Guarded([this](int index, int keyCode, int shift) { cmbPrimFact_KeyDown(index, keyCode, shift); });
+  cmbPrimFact_->onKeyDown = Guarded(
+      [this](int index, int keyCode, int shift) { cmbPrimFact_KeyDown(index, keyCode, shift); });
 
   // Keyboard focus order; the entry box comes first.
   QWidget* tabOrder[] = {txtPrimFact_[1], txtPrimFact_[0], picCanvas_[0], picScroll_[0],

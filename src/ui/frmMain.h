@@ -2,13 +2,13 @@
 // The main window: the entry tray, the interactive factor tree (pane 0), the read-only tree
 // (pane 1) and the report (pane 2), each pane with its Hide/Show button, and the menus.
 
+#include <QMainWindow>
+#include <memory>
+
 #include "core/tree/tree_form.h"
 #include "report/html_view.h"
 #include "report/report_view.h"
 #include "ui/qt_menu.h"
-
-#include <QMainWindow>
-#include <memory>
 
 class QAction;
 class QMenu;

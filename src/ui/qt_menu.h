@@ -1,10 +1,10 @@
 #pragma once
 // Menu items and pop-up menus over QAction and QMenu.
 
-#include "ui/toolkit.h"
-
 #include <QAction>
 #include <QMenu>
+
+#include "ui/toolkit.h"
 
 class QtMenuItem : public toolkit::MenuItem {
  public:

@@ -1,11 +1,13 @@
 // The program's start and end through its main window.
 
 #include "app/start.h"
-#include "ui/frmMain.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPointer>
-#include <gtest/gtest.h>
+
+#include "ui/frmMain.h"
 
 namespace {
 

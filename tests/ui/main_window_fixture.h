@@ -1,14 +1,15 @@
 #pragma once
 // The real main window on the offscreen platform, at a known inner size, in an English locale.
 
-#include "ui/frmMain.h"
-#include "ui/qt_controls.h"
-#include "ui/qt_html_view.h"
+#include <gtest/gtest.h>
 
 #include <QLocale>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
+
+#include "ui/frmMain.h"
+#include "ui/qt_controls.h"
+#include "ui/qt_html_view.h"
 
 // The window with the procedures that tests drive directly.
 class TestWindow : public frmMain {

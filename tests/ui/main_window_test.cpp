@@ -1,12 +1,12 @@
 // The main window's design, its pane layout and toggles, the report pane and the menus.
 
-#include "app/frmAbout.h"
-#include "ui/main_window_fixture.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QMenuBar>
 #include <QTimer>
+
+#include "app/frmAbout.h"
+#include "ui/main_window_fixture.h"
 
 namespace {
 

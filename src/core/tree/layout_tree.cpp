@@ -1,14 +1,14 @@
 // The layout of both trees: combo boxes on canvas 0, with the root box standing in for the root's,
 // and labels on canvas 1, each centred in its slot, joined by red lines.
 
+#include <QLocale>
+#include <cmath>
+
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
 #include "core/tree/node_controls.h"
 #include "core/tree/skip_on_error.h"
 #include "core/tree/tree_form.h"
-
-#include <QLocale>
-#include <cmath>
 
 namespace {
 
@@ -108,7 +108,8 @@ void TreeForm::DrawTreeLines(int k, toolkit::ControlArray& nodes, double pitchFa
     SkipOnError([&] {
       const double n = modMain::NodeOfIndex(nodes, index);
       if (n <= 1) return;
-      const toolkit::Control& node = nodes.Element(modMain::RoundToInt(modMain::IndexOfNode(nodes, n)));
+      const toolkit::Control& node =
+          nodes.Element(modMain::RoundToInt(modMain::IndexOfNode(nodes, n)));
       if (!node.Visible()) return;
       const toolkit::Control& parent =
           nodes.Element(modMain::RoundToInt(modMain::IndexOfNode(nodes, ParentOf(n))));

@@ -1,12 +1,12 @@
 // The choices of a node: its combo box lists the ways to split its parent, and picking one makes
 // it the node's value and rebuilds the tree from there.
 
+#include <QLocale>
+
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
 #include "core/tree/node_controls.h"
 #include "core/tree/tree_form.h"
-
-#include <QLocale>
 
 namespace {
 constexpr int kEnterKey = 13;

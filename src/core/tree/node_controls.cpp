@@ -1,10 +1,10 @@
 #include "core/tree/node_controls.h"
 
-#include "core/arithmetic/number_text.h"
-
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+
+#include "core/arithmetic/number_text.h"
 
 namespace modMain {
 namespace {

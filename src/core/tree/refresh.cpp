@@ -1,5 +1,9 @@
 // The number entry and the refresh that rebuilds the trees and the report.
 
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
 #include "core/arithmetic/prime_factors.h"
@@ -8,10 +12,6 @@
 #include "core/tree/tree_form.h"
 #include "report/html_view.h"
 #include "report/report_text.h"
-
-#include <QLocale>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -68,13 +68,11 @@ void TreeForm::txtPrimFact_Change(int index) {
 }
 
 void TreeForm::RefreshFactorization(double startNode) {
-  const double a = startNode;
-
   // Start from an empty view.
   SkipOnError([&] { picCanvas(0).Cls(); });
   SkipOnError([&] { picCanvas(1).Cls(); });
-  for (toolkit::ControlArray* nodes : {static_cast<toolkit::ControlArray*>(&cmbPrimFact()),
-                                       static_cast<toolkit::ControlArray*>(&lblPrimFact())}) {
+  toolkit::ControlArray* arrays[] = {&cmbPrimFact(), &lblPrimFact()};
+  for (toolkit::ControlArray* nodes : arrays) {
     for (const int index : nodes->Indices()) {
       SkipOnError([&] { nodes->Element(index).SetVisible(false); });
     }
@@ -87,40 +85,47 @@ void TreeForm::RefreshFactorization(double startNode) {
   SkipOnError([&] { SetupCanvasScroll(1); });
 
   const double entry = model.nodeValue(1);
-  if (entry > 1 && !model.entryTooDeep) {
+  if (entry > 1) {
     model.levelCount = 1;
-    if (!IsEven(a) && a > 1) {
-      // The choice was made at an odd child: its even sibling takes the complementary factor.
-      SkipOnError([&] { model.nodeValue(a - 1) = model.nodeValue((a - 1) / 2) / model.nodeValue(a); });
+    if (!model.entryTooDeep) WalkTree(startNode);
+    if (model.entryIsPrime || model.entryTooDeep) {
+      CentreLoneRoot();
+    } else {
+      LayOutNewTree();
     }
-    // A walk that would run past the node table ends there.
-    SkipOnError([&] {
-      for (double i = NextNode(1); i > 1; i = NextNode(i)) VisitNode(i, a);
-    });
   }
-
-  if (entry > 1 && (model.entryIsPrime || model.entryTooDeep)) {
-    CentreLoneRoot();
-  } else if (entry > 1) {
-    const double levels = model.levelCount;
-    const double columns = std::pow(2.0, levels - 1);
-    SkipOnError([&] {
-      const toolkit::ComboBox& combo = cmbPrimFact().Item(1);
-      model.contentWidth[0] = static_cast<float>(columns * combo.Width() + 2);
-      // One node height of margin below the lowest level, so all of it can be scrolled into view.
-      model.contentHeight[0] = static_cast<float>(combo.Height() * 3 * levels);
-    });
-    SkipOnError([&] {
-      const toolkit::Label& label = lblPrimFact().Item(1);
-      model.contentWidth[1] = static_cast<float>(columns * label.Width() + 2);
-      model.contentHeight[1] = static_cast<float>(label.Height() * levels * 3 / 2 + 4);
-    });
-    SkipOnError([&] { SetupCanvasScroll(0); });
-    SkipOnError([&] { SetupCanvasScroll(1); });
-    SkipOnError([&] { LayoutTree(); });
-  }
-
   SkipOnError([&] { WriteReport(report::ReportText(entry, QLocale())); });
+}
+
+void TreeForm::WalkTree(double a) {
+  if (!IsEven(a) && a > 1) {
+    // The choice was made at an odd child: its even sibling takes the complementary factor.
+    SkipOnError(
+        [&] { model.nodeValue(a - 1) = model.nodeValue((a - 1) / 2) / model.nodeValue(a); });
+  }
+  // A walk that would run past the node table ends there.
+  SkipOnError([&] {
+    for (double i = NextNode(1); i > 1; i = NextNode(i)) VisitNode(i, a);
+  });
+}
+
+void TreeForm::LayOutNewTree() {
+  const double levels = model.levelCount;
+  const double columns = std::pow(2.0, levels - 1);
+  SkipOnError([&] {
+    const toolkit::ComboBox& combo = cmbPrimFact().Item(1);
+    model.contentWidth[0] = static_cast<float>(columns * combo.Width() + 2);
+    // One node height of margin below the lowest level, so all of it can be scrolled into view.
+    model.contentHeight[0] = static_cast<float>(combo.Height() * 3 * levels);
+  });
+  SkipOnError([&] {
+    const toolkit::Label& label = lblPrimFact().Item(1);
+    model.contentWidth[1] = static_cast<float>(columns * label.Width() + 2);
+    model.contentHeight[1] = static_cast<float>(label.Height() * levels * 3 / 2 + 4);
+  });
+  SkipOnError([&] { SetupCanvasScroll(0); });
+  SkipOnError([&] { SetupCanvasScroll(1); });
+  SkipOnError([&] { LayoutTree(); });
 }
 
 double TreeForm::NextNode(double n) const {

@@ -48,6 +48,10 @@ class TreeForm {
   tree::TreeModel model;
 
  private:
+  // Visits every node of the tree but the root, recomputing those above the start node.
+  void WalkTree(double startNode);
+  // Sizes the canvases for the tree just walked and lays it out.
+  void LayOutNewTree();
   void FillNodeChoices(double node, double value, double parentValue);
   // The node after n in the pre-order walk of the current tree: 1 or less after the last one.
   double NextNode(double n) const;

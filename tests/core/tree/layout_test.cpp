@@ -1,8 +1,8 @@
 // Where the trees' controls and lines go, and how the canvases scroll.
 
-#include "ui/main_window_fixture.h"
-
 #include <cmath>
+
+#include "ui/main_window_fixture.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST_F(Layout, PrimesAreColouredOnBothTrees) {
 }
 
 TEST_F(Layout, DroppedNodesStayLoadedButHiddenWithoutLines) {
-  Type("24");  // 24; 12, 2; 6, 2; 3, 2
+  Type("24");    // 24; 12, 2; 6, 2; 3, 2
   Pick(2, "3");  // 24 = 3 x 8: node 2 is a prime leaf now, node 3 = 8 grows instead
   EXPECT_FALSE(NodeCombo(4).Visible());
   EXPECT_FALSE(NodeCombo(8).Visible());
@@ -73,7 +73,8 @@ TEST_F(Layout, WideTreesScrollAndEveryPartIsReachable) {
   QtScrollBar& bar = HScroll(0);
   ASSERT_TRUE(bar.Enabled());
   EXPECT_GT(bar.Max(), 32767);
-  EXPECT_EQ(bar.Max(), qRound(Model().contentWidth[0] - Canvas(0).ScaleWidth() + VScroll(0).Width()));
+  EXPECT_EQ(bar.Max(),
+            qRound(Model().contentWidth[0] - Canvas(0).ScaleWidth() + VScroll(0).Width()));
   EXPECT_EQ(bar.Value(), bar.Max() / 2);  // starts where the root is
   const double w0 = Combo(1).Width();
   const double rootSlot = w0 * std::pow(2.0, 14);
@@ -114,10 +115,17 @@ TEST_F(Layout, ScrollRangesAndStepsRoundHalvesToEven) {
     double excess;
     bool enabled;
     int max, value, largeChange;
-  } cases[] = {{0, false, 0, 0, 0},  {0.5, true, 0, 0, 1}, {1, true, 1, 0, 1},
-               {2, true, 2, 1, 1},   {5, true, 5, 2, 1},   {7, true, 7, 4, 1},
-               {8, true, 8, 4, 2},   {12, true, 12, 6, 2}, {13, true, 13, 6, 3},
-               {2.5, true, 2, 1, 1}, {100001, true, 100001, 50000, 20000}};
+  } cases[] = {{0, false, 0, 0, 0},
+               {0.5, true, 0, 0, 1},
+               {1, true, 1, 0, 1},
+               {2, true, 2, 1, 1},
+               {5, true, 5, 2, 1},
+               {7, true, 7, 4, 1},
+               {8, true, 8, 4, 2},
+               {12, true, 12, 6, 2},
+               {13, true, 13, 6, 3},
+               {2.5, true, 2, 1, 1},
+               {100001, true, 100001, 50000, 20000}};
   for (const auto& c : cases) {
     window->model.contentWidth[0] = static_cast<float>(W - bw + c.excess);
     window->SetupCanvasScroll(0);

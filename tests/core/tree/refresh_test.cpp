@@ -1,10 +1,10 @@
 // Typing numbers into the real window: the tree model, the node controls and the report.
 
-#include "ui/main_window_fixture.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
+
+#include "ui/main_window_fixture.h"
 
 namespace {
 
@@ -68,10 +68,10 @@ TEST_F(RefreshTest, ChoicesRebuildTheTreeFromTheChosenNode) {
 
   // A choice resets every node numbered above it, also outside its subtree.
   Type("36");
-  Pick(2, "6");   // 36 = 6 x 6: node 3 is composite now
-  Pick(6, "2");   // node 3 = 6 split as 2 x 3 instead of 3 x 2
+  Pick(2, "6");  // 36 = 6 x 6: node 3 is composite now
+  Pick(6, "2");  // node 3 = 6 split as 2 x 3 instead of 3 x 2
   EXPECT_EQ(Model().nodeValue(7), 3);
-  Pick(5, "3");   // node 2 = 6 split as 2 x 3: nodes 6 and 7 return to the default split
+  Pick(5, "3");  // node 2 = 6 split as 2 x 3: nodes 6 and 7 return to the default split
   EXPECT_EQ(Model().nodeValue(6), 3);
   EXPECT_EQ(Model().nodeValue(7), 2);
   EXPECT_EQ(NodeCombo(6).Text(), "3");
@@ -195,7 +195,8 @@ TEST_F(RefreshTest, FifteenPrimeFactorsFitSixteenDoNot) {
   for (QtComboBox* combo : window->findChildren<QtComboBox*>()) EXPECT_FALSE(combo->Visible());
   EXPECT_DOUBLE_EQ(RootBox().Left(), (Canvas(0).ScaleWidth() - Combo(1).Width()) / 2);
   const QString report = ReportHtml();
-  EXPECT_TRUE(report.contains("65,536 = 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2"));
+  EXPECT_TRUE(
+      report.contains("65,536 = 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2"));
   EXPECT_TRUE(report.contains("too deep to draw"));
   EXPECT_EQ(report.count("<tr>"), 16);
 }

@@ -31,7 +31,6 @@ TEST(ArithPrimeFactors, KnownFactorizations) {
       {1, {}},
       {2, {2}},
       {360, {2, 2, 2, 3, 3, 5}},
-      {997 * 997, {997, 997}},
       {1009ULL * 1009, {1009, 1009}},
       {999996483443777, {31622713, 31622729}},
       {999995092044601, {31622699, 31622699}},
@@ -47,20 +46,18 @@ TEST(ArithPrimeFactors, KnownFactorizations) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(modMain::PrimeFactors(c.n), c.factors) << c.n;
-    if (c.n < 2) continue;
-    EXPECT_EQ(modMain::SmallestPrimeFactor(c.n), c.factors.front()) << c.n;
     EXPECT_EQ(modMain::IsPrimeWhole(c.n), c.factors.size() == 1) << c.n;
+    if (c.n > 1) {
+      EXPECT_EQ(modMain::SmallestPrimeFactor(c.n), c.factors.front()) << c.n;
+    }
   }
-  EXPECT_FALSE(modMain::IsPrimeWhole(0));
-  EXPECT_FALSE(modMain::IsPrimeWhole(1));
 }
 
 TEST(ArithPrimeFactors, RandomNumbersMatchTrialDivision) {
   std::mt19937_64 rng(5);
-  for (int i = 0; i < 20000 && !HasFailure(); ++i) {
-    const int bits = std::uniform_int_distribution<int>(1, 36)(rng);
-    const std::uint64_t n = rng() >> (64 - bits);
-    EXPECT_EQ(modMain::PrimeFactors(n), TrialDivisionFactors(n)) << n;
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t n = rng() >> (64 - std::uniform_int_distribution<int>(1, 36)(rng));
+    ASSERT_EQ(modMain::PrimeFactors(n), TrialDivisionFactors(n)) << n;
   }
 }
 

@@ -21,12 +21,12 @@ double RandomArguments::Prime(double low, double high) {
 
 double RandomArguments::Offset() {
   static constexpr double kOffsets[] = {0, 0, 0, 0.5, -0.5, 0.4, -0.4, 0.25, -0.3, 0.7};
-  return kOffsets[std::uniform_int_distribution<int>(0, std::size(kOffsets) - 1)(rng_)];
+  return kOffsets[Pick(std::size(kOffsets) - 1)];
 }
 
 double RandomArguments::Next() {
   const double root = std::sqrt(limit_);
-  switch (std::uniform_int_distribution<int>(0, largeWithSmallFactor_ ? 8 : 7)(rng_)) {
+  switch (Pick(largeWithSmallFactor_ ? 8 : 7)) {
     case 0:
       return std::floor(Uniform(0, 1000)) + Offset();
     case 1:
@@ -36,7 +36,7 @@ double RandomArguments::Next() {
     case 3:
       return -std::floor(Uniform(0, limit_)) + Offset();
     case 4: {
-      const double boundary = std::ldexp(1.0, std::uniform_int_distribution<int>(31, 32)(rng_));
+      const double boundary = std::ldexp(1.0, 31 + Pick(1));
       return std::min(limit_, boundary + std::floor(Uniform(-64, 64))) + Offset();
     }
     case 5: {
@@ -46,7 +46,7 @@ double RandomArguments::Next() {
     case 6: {
       const double p = Prime(2, 50);
       double power = p;
-      const int exponent = std::uniform_int_distribution<int>(1, 40)(rng_);
+      const int exponent = 1 + Pick(39);
       for (int i = 1; i < exponent && power * p <= limit_; ++i) power *= p;
       return power + Offset();
     }
@@ -60,7 +60,7 @@ double RandomArguments::Next() {
       const double factor = std::floor(Uniform(2, 1000));
       const double n = factor * std::floor(Uniform(1, 0x1p53 / factor));
       if (n >= 0x1p50) return n;
-      return n + kSmallOffsets[std::uniform_int_distribution<int>(0, 4)(rng_)];
+      return n + kSmallOffsets[Pick(4)];
     }
   }
 }

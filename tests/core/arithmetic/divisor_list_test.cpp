@@ -51,9 +51,8 @@ TEST(ArithDivisorList, HighlyCompositeNumberListsEveryDivisorOnceInOrder) {
 }
 
 TEST(ArithDivisorList, RandomArgumentsMatchTextbook) {
-  std::vector<double> arguments = {720720, 720720.5, 720720.4, 3603600, 999985999949};
-  arithmetic_test::RandomArguments random(7, 2e6);
-  for (int i = 0; i < 2000; ++i) arguments.push_back(random.Next());
+  std::vector<double> arguments = arithmetic_test::RandomArguments(7, 2000, 2e6);
+  arguments.insert(arguments.end(), {720720, 720720.5, 720720.4, 3603600, 999985999949});
   for (const double n : arguments) {
     ASSERT_EQ(modMain::DivisorList(n).toStdString(), textbook::DivisorList(n).toStdString())
         << std::setprecision(17) << n;

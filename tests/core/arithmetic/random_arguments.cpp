@@ -4,65 +4,68 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <random>
 
 #include "core/arithmetic/prime_factors.h"
 
 namespace arithmetic_test {
 
-double RandomArguments::Uniform(double low, double high) {
-  return std::uniform_real_distribution<double>(low, high)(rng_);
-}
-
-double RandomArguments::Prime(double low, double high) {
-  auto p = static_cast<std::uint64_t>(std::exp(Uniform(std::log(low), std::log(high))));
-  while (!modMain::IsPrimeWhole(p)) ++p;
-  return static_cast<double>(p);
-}
-
-double RandomArguments::Offset() {
-  static constexpr double kOffsets[] = {0, 0, 0, 0.5, -0.5, 0.4, -0.4, 0.25, -0.3, 0.7};
-  return kOffsets[Pick(std::size(kOffsets) - 1)];
-}
-
-double RandomArguments::Next() {
-  const double root = std::sqrt(limit_);
-  switch (Pick(largeWithSmallFactor_ ? 8 : 7)) {
-    case 0:
-      return std::floor(Uniform(0, 1000)) + Offset();
-    case 1:
-      return std::floor(Uniform(0, limit_));
-    case 2:
-      return Uniform(-10, limit_);
-    case 3:
-      return -std::floor(Uniform(0, limit_)) + Offset();
-    case 4: {
-      const double boundary = std::ldexp(1.0, 31 + Pick(1));
-      return std::min(limit_, boundary + std::floor(Uniform(-64, 64))) + Offset();
+std::vector<double> RandomArguments(unsigned seed, int count, double limit,
+                                    bool largeWithSmallFactor) {
+  std::mt19937_64 rng(seed);
+  const auto pick = [&](int last) { return std::uniform_int_distribution<int>(0, last)(rng); };
+  const auto uniform = [&](double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(rng);
+  };
+  const auto prime = [&](double low, double high) {  // log-uniformly between the bounds
+    auto p = static_cast<std::uint64_t>(std::exp(uniform(std::log(low), std::log(high))));
+    while (!modMain::IsPrimeWhole(p)) ++p;
+    return static_cast<double>(p);
+  };
+  const auto offset = [&] {  // 0 or a fraction that may change the rounding
+    static constexpr double kOffsets[] = {0, 0, 0, 0.5, -0.5, 0.4, -0.4, 0.25, -0.3, 0.7};
+    return kOffsets[pick(std::size(kOffsets) - 1)];
+  };
+  const double root = std::sqrt(limit);
+  const auto next = [&]() -> double {
+    switch (pick(largeWithSmallFactor ? 8 : 7)) {
+      case 0:
+        return std::floor(uniform(0, 1000)) + offset();
+      case 1:
+        return std::floor(uniform(0, limit));
+      case 2:
+        return uniform(-10, limit);
+      case 3:
+        return -std::floor(uniform(0, limit)) + offset();
+      case 4:
+        return std::min(limit, std::ldexp(1.0, 31 + pick(1)) + std::floor(uniform(-64, 64))) +
+               offset();
+      case 5: {
+        const double p = prime(3, root);
+        return p * p + offset();
+      }
+      case 6: {
+        const double p = prime(2, 50);
+        double power = p;
+        for (int i = pick(39); i > 0 && power * p <= limit; --i) power *= p;
+        return power + offset();
+      }
+      case 7: {
+        const double p = prime(3, root);
+        return p * prime(p, limit / p) + offset();
+      }
+      default: {
+        // Offsets that cannot move the rounding to a neighbour without the small factor.
+        static constexpr double kSmallOffsets[] = {0, 0.25, -0.25, 0.375, -0.375};
+        const double factor = std::floor(uniform(2, 1000));
+        const double n = factor * std::floor(uniform(1, 0x1p53 / factor));
+        return n >= 0x1p50 ? n : n + kSmallOffsets[pick(4)];
+      }
     }
-    case 5: {
-      const double p = Prime(3, root);
-      return p * p + Offset();
-    }
-    case 6: {
-      const double p = Prime(2, 50);
-      double power = p;
-      const int exponent = 1 + Pick(39);
-      for (int i = 1; i < exponent && power * p <= limit_; ++i) power *= p;
-      return power + Offset();
-    }
-    case 7: {
-      const double p = Prime(3, root);
-      return p * Prime(p, limit_ / p) + Offset();
-    }
-    default: {
-      // Offsets that cannot move the rounding to a neighbour without the small factor.
-      static constexpr double kSmallOffsets[] = {0, 0.25, -0.25, 0.375, -0.375};
-      const double factor = std::floor(Uniform(2, 1000));
-      const double n = factor * std::floor(Uniform(1, 0x1p53 / factor));
-      if (n >= 0x1p50) return n;
-      return n + kSmallOffsets[Pick(4)];
-    }
-  }
+  };
+  std::vector<double> arguments(count);
+  std::generate(arguments.begin(), arguments.end(), next);
+  return arguments;
 }
 
 }  // namespace arithmetic_test

@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/random_arguments.h"
@@ -63,12 +64,14 @@ void ExpectSameAsTextbook(double n) {
 }
 
 TEST(ArithPrime, RandomArgumentsMatchTextbook) {
-  arithmetic_test::RandomArguments arguments(20240611, 0x1p32 + 64, /*largeWithSmallFactor=*/true);
-  for (int i = 0; i < 100000 && !HasFailure(); ++i) {
-    const double n = arguments.Next();
+  const std::vector<double> arguments =
+      arithmetic_test::RandomArguments(20240611, 200000, 0x1p32 + 64, true);
+  for (size_t i = 0; i < arguments.size(); i += 2) {
+    const double n = arguments[i];
     ExpectSameAsTextbook(n);
-    const double divisor = std::fabs(arguments.Next()) + 1;
+    const double divisor = std::fabs(arguments[i + 1]) + 1;
     EXPECT_EQ(modMain::DMod(n, divisor), textbook::DMod(n, divisor)) << n << " " << divisor;
+    if (HasFailure()) return;
   }
 }
 

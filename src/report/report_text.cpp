@@ -6,13 +6,10 @@
 
 #include "core/arithmetic/number_text.h"
 #include "core/arithmetic/prime_factors.h"
+#include "core/tree/tree_model.h"
 
 namespace report {
 namespace {
-
-// Node ids stop at 32767, so a factor tree has at most 15 levels, and the default tree needs one
-// level per prime factor counted with multiplicity.
-constexpr int kMaxDrawnFactors = 15;
 
 // One distinct prime of the factorization, written in the report's number format, and how often
 // it divides the number.
@@ -127,7 +124,8 @@ QString ReportText(double n, const QLocale& locale) {
       AppendPrimeSentence(html, number);
     } else {
       AppendFactorizationLines(html, number, powers);
-      if (factorCount > kMaxDrawnFactors) {
+      if (factorCount > tree::kMaxLevels) {
+        // The default tree needs one level per prime factor: this one is not drawn.
         html +=
             u"<p>The factor tree of a number with more than 15 prime factors is too deep to "
             u"draw.</p>";

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
-constexpr toolkit::Color kWhite = 0x00FFFFFF;
 constexpr double kInnerWidth = 9285;  // twips, when the window is restored
 constexpr double kInnerHeight = 7050;
 constexpr int kMaxEntryLength = 15;
@@ -83,13 +82,11 @@ void frmMain::CreateControls() {
   inner_->installEventFilter(this);
   setFont(DesignFont(8.25, false));
 
+  // The buttons are made last to first, as they were designed.
+  constexpr double kButtonTop[] = {480, 2220, 4140};
   for (int i = 2; i >= 0; --i) {
     cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i),
-                                        {8220,
-                                         i == 0   ? 480.0
-                                         : i == 1 ? 2220.0
-                                                  : 4140.0,
-                                         1035, 315});
+                                        {8220, kButtonTop[i], 1035, 315});
     cmdStatus_[i]->SetCaption("Hide");
     cmdStatus_[i]->onClick = Guarded([this, i] { cmdStatus_Click(i); });
   }

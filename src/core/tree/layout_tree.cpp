@@ -31,8 +31,8 @@ double ParentOf(double node) { return modMain::DMod(node, 2) == 0 ? node / 2 : (
 }  // namespace
 
 void TreeForm::LayoutTree() {
-  // Walk the tree with the root last: writing the root box's text can start a whole nested
-  // refresh, and the walk is then over.
+  // The root is placed last: writing its text into the root box can start a whole nested refresh,
+  // which then finds every other node already placed and leaves this walk nothing to finish.
   SkipOnError([&] {
     double n = 1;
     do {

@@ -1,11 +1,10 @@
 #include "app/frmAbout.h"
 
-#include "ui/design_font.h"
-
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/design_font.h"
 #include "ui/qt_control.h"
 
 namespace {
@@ -30,7 +29,6 @@ QLabel* MakeLabel(QWidget* box, const QString& name, const QString& text, const 
   auto* label = new QLabel(text, box);
   label->setObjectName(name);
   label->setGeometry(ToPixels(rect));
-  // The platform's default sans-serif stands in for the design's bitmap sans-serif.
   label->setFont(DesignFont(kTextPointSize, bold));
   return label;
 }
@@ -39,6 +37,8 @@ QLabel* MakeLabel(QWidget* box, const QString& name, const QString& text, const 
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QString::fromLatin1(kCaption));
+  // A fixed box: a title bar with its close button, nothing to minimise or maximise.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
   lblinfo_[0] = MakeLabel(this, QStringLiteral("lblinfo_0"),

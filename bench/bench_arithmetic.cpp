@@ -30,6 +30,25 @@ constexpr Entry kEntries[] = {
     {"divisors_1344/735134400", 735134400, false, true},
 };
 
+// Products of two primes near 3·10^7 on which the factor search's random walks happened to run
+// longest, found among tens of thousands of such products: the tail the typical semiprime above
+// does not show. One iteration factors them all.
+constexpr double kHardSemiprimes[] = {
+    946804621197979,  // 30575549 · 30966071
+    704776452139679,  // 25800353 · 27316543
+    988805096604439,  // 31300123 · 31591093
+    622782795348919,  // 24270443 · 25660133
+    787548663364949,  // 25281923 · 31150663
+    993844038956051,  // 31479061 · 31571591
+    986900496427913,  // 31314709 · 31515557
+};
+
+void HardSemiprimes(benchmark::State& state) {
+  for (auto _ : state) {
+    for (const double n : kHardSemiprimes) benchmark::DoNotOptimize(modMain::SmallestFactor(n));
+  }
+}
+
 // A slow run is timed once per repetition, in milliseconds.
 void Register(const std::string& name, auto function, double n, bool slow) {
   auto* b = benchmark::RegisterBenchmark(name.c_str(), [function, n](benchmark::State& state) {
@@ -60,6 +79,10 @@ bool RegisterAll() {
         "report::ReportText/" + name,
         [english](double n) { return report::ReportText(n, english); }, e.n, false);
   }
+  benchmark::RegisterBenchmark("SmallestFactor/hard_semiprimes", HardSemiprimes)
+      ->Unit(benchmark::kMicrosecond)
+      ->Repetitions(5)
+      ->ReportAggregatesOnly(true);
   return true;
 }
 

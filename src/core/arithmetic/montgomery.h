@@ -36,6 +36,17 @@ class Modulus {
     return high >= mn ? high - mn : high - mn + n_;
   }
 
+  // The same product, left in (0, 2n) without the final correction, which takes it off the chain
+  // of dependent multiplications in the factor search. Valid when a·b < n·2^64: then the high word
+  // of a·b is below n, and so is that of m·n.
+  std::uint64_t MultiplyLoose(std::uint64_t a, std::uint64_t b) const {
+    const Wide t = static_cast<Wide>(a) * b;
+    const std::uint64_t m = static_cast<std::uint64_t>(t) * inverse_;
+    const std::uint64_t high = static_cast<std::uint64_t>(t >> 64);
+    const std::uint64_t mn = static_cast<std::uint64_t>((static_cast<Wide>(m) * n_) >> 64);
+    return high + n_ - mn;
+  }
+
   std::uint64_t Add(std::uint64_t a, std::uint64_t b) const {
     return a >= n_ - b ? a - (n_ - b) : a + b;
   }

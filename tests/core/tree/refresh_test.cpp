@@ -3,7 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
+#include <cmath>
+#include <random>
 
+#include "report/report_text.h"
 #include "ui/main_window_fixture.h"
 
 namespace {
@@ -208,6 +211,38 @@ TEST_F(RefreshTest, LargestEntriesRefreshCompletely) {
   EXPECT_EQ(Model().levelCount, 15);
   EXPECT_EQ(NodeCombo(2).ListCount(), 13822);
   EXPECT_TRUE(ReportHtml().contains("222,622,144,044,300 = "));
+}
+
+// Random entries and picks, as a restless user makes them: after each, every composite node of
+// the shown tree is the product of its two children, and the report is that of the entry.
+TEST_F(RefreshTest, RandomEntriesAndPicksKeepTheTreeConsistent) {
+  std::mt19937_64 random(12345);
+  for (int step = 0; step < 150; ++step) {
+    std::vector<QtComboBox*> shown;
+    for (QtComboBox* combo : window->findChildren<QtComboBox*>()) {
+      if (combo->Visible() && combo->ListCount() > 0 && !combo->objectName().isEmpty())
+        shown.push_back(combo);
+    }
+    if (shown.empty() || random() % 3 == 0) {
+      const int digits = 1 + static_cast<int>(random() % 12);
+      Type(QString::number(random() % static_cast<std::uint64_t>(std::pow(10.0, digits))));
+    } else {
+      QtComboBox* combo = shown[random() % shown.size()];
+      Pick(combo->Tag().toInt(), combo->List(static_cast<int>(random() % combo->ListCount())));
+    }
+    const double entry = Model().nodeValue(1);
+    ASSERT_EQ(ReportHtml(), report::ReportText(entry, QLocale())) << entry;
+    if (entry <= 1 || Model().entryIsPrime) continue;
+    for (QtComboBox* combo : window->findChildren<QtComboBox*>()) {
+      if (!combo->Visible() || combo->objectName().isEmpty()) continue;
+      const int node = combo->Tag().toInt();
+      const int parent = node / 2;
+      ASSERT_EQ(Model().nodeValue(2 * parent) * Model().nodeValue(2 * parent + 1),
+                Model().nodeValue(parent))
+          << "entry " << entry << " node " << node;
+      EXPECT_EQ(combo->Text().toDouble(), Model().nodeValue(node));
+    }
+  }
 }
 
 }  // namespace

@@ -248,3 +248,19 @@ TEST_F(ComboBoxArrayTest, ElementCanBeUnloadedFromInsideItsOwnEvents) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ComboBoxArrayTest, WritingTheListOrTheTextIsNoClickAndKeepsTheText) {
+  QtComboBox& combo = Widget(1);
+  combo.SetText("6");
+  combo.Clear();
+  combo.AddItems({"2", "3", "4", "6"});
+  combo.AddItem("12");
+  EXPECT_EQ(combo.Text(), "6");
+  EXPECT_EQ(combo.ListCount(), 5);
+  EXPECT_TRUE(clicks.empty());
+  EXPECT_THROW(combo.List(5), Refused);
+}
+
+}  // namespace

@@ -159,6 +159,16 @@ TEST_F(RefreshTest, KeyFilterLetsOnlyDigitsThroughButKeepsEditingKeys) {
   QTest::keyClick(&Entry(), Qt::Key_Backspace);
   EXPECT_EQ(Entry().Text(), "23");
   EXPECT_EQ(Model().nodeValue(1), 23);
+
+  // Fifteen characters at most: a sixteenth is refused, pasted text is cut.
+  Type("1234567890123456");
+  EXPECT_EQ(Entry().Text(), "123456789012345");
+  QGuiApplication::clipboard()->setText("98765432109876543");
+  QTest::keyClick(&Entry(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&Entry(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Entry().Text(), "987654321098765");
+  EXPECT_EQ(Model().nodeValue(1), 987654321098765);
+  Type("23");
   QTest::keyClick(&Entry(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(&Entry(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "23");

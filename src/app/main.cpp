@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Kestrelon (Prime Factorization)");
   QApplication::setApplicationVersion("1.00");
   QApplication::setWindowIcon(QIcon(":/kestrelon.png"));
+  modMain::ChooseNumberLocale();
   modMain::Main();
   return QApplication::exec();
 }

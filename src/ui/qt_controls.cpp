@@ -21,55 +21,13 @@ int KeyAscii(const QKeyEvent& event) {
   return 0;
 }
 
-// The desktop's virtual-key code of a key, 0 for keys the program has no code for.
+// The desktop's virtual-key code of a key: Enter 13, digits and letters their characters' codes,
+// as Qt numbers them too; 0 for keys the program has no use for.
 int VirtualKeyCode(const QKeyEvent& event) {
   const int key = event.key();
-  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
-    return key;  // Qt uses the same codes as the virtual keys here
-  }
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Backspace:
-      return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Shift:
-      return 16;
-    case Qt::Key_Control:
-      return 17;
-    case Qt::Key_Alt:
-      return 18;
-    case Qt::Key_Escape:
-      return 27;
-    case Qt::Key_Space:
-      return 32;
-    case Qt::Key_PageUp:
-      return 33;
-    case Qt::Key_PageDown:
-      return 34;
-    case Qt::Key_End:
-      return 35;
-    case Qt::Key_Home:
-      return 36;
-    case Qt::Key_Left:
-      return 37;
-    case Qt::Key_Up:
-      return 38;
-    case Qt::Key_Right:
-      return 39;
-    case Qt::Key_Down:
-      return 40;
-    case Qt::Key_Insert:
-      return 45;
-    case Qt::Key_Delete:
-      return 46;
-    default:
-      return 0;
-  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
+  return 0;
 }
 
 // Shift 1, Ctrl 2, Alt 4.
@@ -102,15 +60,8 @@ void QtTextBox::keyPressEvent(QKeyEvent* event) {
   }
   int keyAscii = typed;
   Raise(onKeyPress, keyAscii);
-  if (keyAscii == typed) {
-    QLineEdit::keyPressEvent(event);
-  } else if (keyAscii == kBackspace) {
-    backspace();
-  } else if (keyAscii > 0 && QChar::isPrint(static_cast<char32_t>(keyAscii))) {
-    const auto character = static_cast<char32_t>(keyAscii);
-    insert(QString::fromUcs4(&character, 1));
-  }
-  // Any other code, 0 above all, discards the key.
+  // A code of 0 discards the key.
+  if (keyAscii != 0) QLineEdit::keyPressEvent(event);
   event->accept();
 }
 

@@ -34,8 +34,7 @@ class QtTextBox : public QtControl<QLineEdit, toolkit::TextBox> {
   // The text changed: typed, pasted or written; writing the same text raises nothing.
   std::function<void()> onChange;
   // A printable character or backspace (8) is about to be typed; setting the code to 0
-  // discards the key, another code types that character instead. Other keys and shortcuts
-  // never come here.
+  // discards the key. Other keys and shortcuts never come here.
   std::function<void(int& keyAscii)> onKeyPress;
 
  protected:

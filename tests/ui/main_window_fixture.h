@@ -63,20 +63,17 @@ class MainWindowTest : public ::testing::Test {
     QTest::keyClicks(&box, text);
   }
 
-  // The combo box (element index) of a node, found by its tag.
-  QtComboBox& NodeCombo(int node) {
-    for (QtComboBox* combo : window->findChildren<QtComboBox*>()) {
-      if (combo->Tag() == QString::number(node) && !combo->objectName().isEmpty()) return *combo;
+  // The loaded element of a node array ("cmbPrimFact", "lblPrimFact") that carries the node's tag.
+  template <class T>
+  T& NodeControl(const QString& array, int node) {
+    for (T* element : window->findChildren<T*>()) {
+      if (element->objectName().startsWith(array + "_") && element->Tag() == QString::number(node))
+        return *element;
     }
-    throw std::runtime_error("no combo box for node " + std::to_string(node));
+    throw std::runtime_error("no element for node " + std::to_string(node));
   }
-  QtLabel& NodeLabel(int node) {
-    for (QtLabel* label : window->findChildren<QtLabel*>()) {
-      if (label->Tag() == QString::number(node) && label->objectName().startsWith("lblPrimFact"))
-        return *label;
-    }
-    throw std::runtime_error("no label for node " + std::to_string(node));
-  }
+  QtComboBox& NodeCombo(int node) { return NodeControl<QtComboBox>("cmbPrimFact", node); }
+  QtLabel& NodeLabel(int node) { return NodeControl<QtLabel>("lblPrimFact", node); }
 
   QStringList ListItems(QtComboBox& combo) {
     QStringList items;
@@ -84,7 +81,7 @@ class MainWindowTest : public ::testing::Test {
     return items;
   }
 
-  // Picks an item of a node's list as a user does with the keyboard... through the popup.
+  // Picks an item of a node's list, as the open list reports a user's pick.
   void Pick(int node, const QString& item) {
     QtComboBox& combo = NodeCombo(node);
     const int i = combo.findText(item, Qt::MatchExactly);

@@ -24,11 +24,10 @@ class RefreshTest : public MainWindowTest {
   std::vector<int> ElementNodes(const QString& array) {
     std::vector<int> nodes;
     for (int index = 2;; ++index) {
-      auto* element = window->findChild<QWidget*>(QString("%1_%2").arg(array).arg(index));
+      auto* element = dynamic_cast<toolkit::Control*>(
+          window->findChild<QWidget*>(QString("%1_%2").arg(array).arg(index)));
       if (element == nullptr) return nodes;
-      const QString tag = array == "cmbPrimFact" ? static_cast<QtComboBox*>(element)->Tag()
-                                                 : static_cast<QtLabel*>(element)->Tag();
-      nodes.push_back(tag.toInt());
+      nodes.push_back(element->Tag().toInt());
     }
   }
 

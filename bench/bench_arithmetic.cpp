@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/arithmetic/arithmetic.h"
-#include "core/arithmetic/textbook.h"
+#include "support/textbook.h"
 #include "report/report_text.h"
 
 namespace {
@@ -77,7 +77,7 @@ bool RegisterAll() {
     }
     Register(
         "report::ReportText/" + name,
-        [english](double n) { return report::ReportText(n, english); }, e.n, false);
+        [english](double n) { return report::ReportText(n, english, 15); }, e.n, false);
   }
   benchmark::RegisterBenchmark("SmallestFactor/hard_semiprimes", HardSemiprimes)
       ->Unit(benchmark::kMicrosecond)

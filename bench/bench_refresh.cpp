@@ -8,7 +8,11 @@
 #include <memory>
 
 #include "ui/frmMain.h"
-#include "ui/qt_controls.h"
+#include "ui/qt_combo_box_array.h"
+#include "ui/qt_label_array.h"
+#include "ui/qt_picture_box.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // The embedded HTML view that shows the report, as the program sees it. It is offline: it loads
 // nothing and shows only what the program writes into the body of its one document.
 
-#include "ui/toolkit.h"
-
 #include <QString>
+
+#include "toolkit/toolkit.h"
 
 // Receives the events of the view's document. contextmenu and dblclick answer whether the view's
 // own default action (its context menu, its double-click selection) may run.
@@ -22,10 +22,8 @@ class HtmlDocumentEvents {
 class HtmlDocument {
  public:
   virtual ~HtmlDocument() = default;
-  virtual QString BodyFontFamily() const = 0;
   virtual void SetBodyFontFamily(const QString& family) = 0;
-  virtual QString BodyFontSize() const = 0;  // a CSS length such as "15px"
-  virtual void SetBodyFontSize(const QString& size) = 0;
+  virtual void SetBodyFontSize(const QString& size) = 0;  // a CSS length such as "15px"
   virtual QString BodyInnerHtml() const = 0;
   virtual void SetBodyInnerHtml(const QString& html) = 0;  // replaces the content, shown at once
   virtual QString SelectionText() const = 0;               // empty when nothing is selected
@@ -36,9 +34,10 @@ class HtmlDocument {
 class HtmlView : public toolkit::Control {
  public:
   static constexpr int kReadyStateComplete = 4;
+  static constexpr const char* kBlankPage = "about:blank";  // the only page ever loaded
 
   virtual void SetOffline(bool offline) = 0;
-  virtual void Navigate(const QString& url) = 0;  // only "about:blank" is ever loaded
+  virtual void Navigate(const QString& url) = 0;
   virtual int ReadyState() const = 0;
   virtual HtmlDocument* Document() = 0;  // nullptr before the first navigation completes
   // Copy puts the selection on the clipboard; Select All selects the whole document and raises

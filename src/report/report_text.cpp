@@ -6,7 +6,6 @@
 
 #include "core/arithmetic/number_text.h"
 #include "core/arithmetic/prime_factors.h"
-#include "core/tree/tree_model.h"
 
 namespace report {
 namespace {
@@ -106,7 +105,7 @@ void AppendDivisionTable(QString& html, double n, const std::vector<PrimePower>&
 
 }  // namespace
 
-QString ReportText(double n, const QLocale& locale) {
+QString ReportText(double n, const QLocale& locale, int treeLevels) {
   const double whole = std::nearbyint(n);
   QString html;
   html += u"<html><head></head><body>";
@@ -124,11 +123,10 @@ QString ReportText(double n, const QLocale& locale) {
       AppendPrimeSentence(html, number);
     } else {
       AppendFactorizationLines(html, number, powers);
-      if (factorCount > tree::kMaxLevels) {
+      if (factorCount > treeLevels) {
         // The default tree needs one level per prime factor: this one is not drawn.
-        html +=
-            u"<p>The factor tree of a number with more than 15 prime factors is too deep to "
-            u"draw.</p>";
+        Append(html, u"<p>The factor tree of a number with more than ", QString::number(treeLevels),
+               u" prime factors is too deep to draw.</p>");
       }
     }
     AppendDivisionTable(html, whole, powers, locale);

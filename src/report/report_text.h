@@ -17,8 +17,9 @@ namespace report {
 // double holds exactly; such a number is factored exactly as that value (it has at most 1023
 // prime factors), so the report is never an approximation.
 //
-// A number with more than 15 prime factors, counted with multiplicity, has no drawn factor tree;
-// its report stays complete and says so right after the factorization line.
-QString ReportText(double n, const QLocale& locale);
+// A number with more prime factors, counted with multiplicity, than the factor tree has levels
+// (`treeLevels`) has no drawn factor tree; its report stays complete and says so right after the
+// factorization line.
+QString ReportText(double n, const QLocale& locale, int treeLevels);
 
 }  // namespace report

@@ -12,7 +12,7 @@ ReportView::ReportView(HtmlView& view, toolkit::PopupMenu& editMenu, toolkit::Me
 
 bool ReportView::SetUp() {
   wbPreview_.SetOffline(true);
-  wbPreview_.Navigate("about:blank");
+  wbPreview_.Navigate(HtmlView::kBlankPage);
   const QDeadlineTimer deadline(kReadyTimeoutMs);
   while (wbPreview_.ReadyState() != HtmlView::kReadyStateComplete) {
     if (deadline.hasExpired()) return false;

@@ -4,7 +4,7 @@
 // Copy is enabled only while report text is selected.
 
 #include "report/html_view.h"
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
 class ReportView : private HtmlDocumentEvents {
  public:

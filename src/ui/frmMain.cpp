@@ -1,15 +1,21 @@
 #include "ui/frmMain.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QMenuBar>
-#include <exception>
 
-#include "app/frmAbout.h"
+#include "report/report_view.h"
+#include "toolkit/skip_on_error.h"
 #include "ui/design_font.h"
-#include "ui/qt_controls.h"
+#include "ui/qt_combo_box_array.h"
+#include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
+#include "ui/qt_label_array.h"
+#include "ui/qt_menu_item.h"
+#include "ui/qt_picture_box.h"
+#include "ui/qt_popup_menu.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
 
 namespace {
 
@@ -17,19 +23,6 @@ constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
 constexpr double kInnerWidth = 9285;  // twips, when the window is restored
 constexpr double kInnerHeight = 7050;
 constexpr int kMaxEntryLength = 15;
-
-// Runs an event handler from a Qt signal or event. Handlers let their failures pass to their
-// caller; here the caller is Qt's event dispatch, which must never be unwound, so a failure ends
-// the handler and leaves the window as the failing step left it.
-template <class Handler>
-auto Guarded(Handler handler) {
-  return [handler](auto&&... args) {
-    try {
-      handler(std::forward<decltype(args)>(args)...);
-    } catch (const std::exception&) {
-    }
-  };
-}
 
 }  // namespace
 
@@ -152,15 +145,23 @@ void frmMain::CreateControls() {
   reportView_ = std::make_unique<ReportView>(*wbPreview_, *mnuEdit_, *mnuEditCopy_);
 }
 
-void frmMain::Form_Load() { reportView_->SetUp(); }
+void frmMain::Form_Load() {
+  if (!reportView_->SetUp()) ShowReportUnavailable();
+}
+
+void frmMain::ShowReportUnavailable() {
+  wbPreview_->setPlainText(QStringLiteral("The report cannot be shown."));
+  mnuEditSelectAll_->SetEnabled(false);
+  mnuEditCopy_->SetEnabled(false);
+}
 
 double frmMain::ScaleWidth() const { return inner_->width() * toolkit::kTwipsPerPixel; }
 
 double frmMain::ScaleHeight() const { return inner_->height() * toolkit::kTwipsPerPixel; }
 
 int frmMain::WindowState() const {
-  if (isMinimized()) return vbMinimized;
-  return isMaximized() ? vbMaximized : vbNormal;
+  if (isMinimized()) return toolkit::vbMinimized;
+  return isMaximized() ? toolkit::vbMaximized : toolkit::vbNormal;
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -184,12 +185,10 @@ toolkit::TextBox& frmMain::txtPrimFact(int index) { return *txtPrimFact_[index];
 toolkit::ComboBoxArray& frmMain::cmbPrimFact() { return *cmbPrimFact_; }
 toolkit::LabelArray& frmMain::lblPrimFact() { return *lblPrimFact_; }
 toolkit::PictureBox& frmMain::picCanvas(int index) { return *picCanvas_[index]; }
+toolkit::PictureBox& frmMain::picScroll(int index) { return *picScroll_[index]; }
 toolkit::ScrollBar& frmMain::hsScroll(int index) { return *hsScroll_[index]; }
 toolkit::ScrollBar& frmMain::vsScroll(int index) { return *vsScroll_[index]; }
-
-void frmMain::mnuFileExit_Click() { toolkit::End(); }
-
-void frmMain::mnuAbout_Click() { frmAbout::ShowModal(this); }
+HtmlDocument* frmMain::htmlDocument() { return reportView_->Document(); }
 
 void frmMain::mnuEditSelectAll_Click() { reportView_->mnuEditSelectAll_Click(); }
 

@@ -1,14 +1,15 @@
 #pragma once
 // The main window: the entry tray, the interactive factor tree (pane 0), the read-only tree
 // (pane 1) and the report (pane 2), each pane with its Hide/Show button, and the menus.
+//
+// Members by file: frmMain.cpp the controls, menus, loading and the window's events;
+// pane_layout.cpp Form_Resize, cmdStatus_Click and the panes; src/app/menu_commands.cpp the File
+// and About commands. The tree's members are TreeForm's (core/tree/tree_form.h).
 
 #include <QMainWindow>
 #include <memory>
 
 #include "core/tree/tree_form.h"
-#include "report/html_view.h"
-#include "report/report_view.h"
-#include "ui/qt_menu.h"
 
 class QAction;
 class QMenu;
@@ -17,16 +18,18 @@ class QtComboBoxArray;
 class QtHtmlView;
 class QtLabel;
 class QtLabelArray;
+class QtMenuItem;
 class QtPictureBox;
+class QtPopupMenu;
 class QtScrollBar;
 class QtTextBox;
+class ReportView;
 
 class frmMain : public QMainWindow, public TreeForm {
   Q_OBJECT
 
  public:
   static constexpr const char* kCaption = "Kestrelon (Prime Factorization)";
-  enum WindowStates { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 
   // Creates the window with its design-time controls and loads it (Form_Load).
   explicit frmMain(QWidget* parent = nullptr);
@@ -35,14 +38,11 @@ class frmMain : public QMainWindow, public TreeForm {
   // The inner area below the menu bar, in twips.
   double ScaleWidth() const;
   double ScaleHeight() const;
-  int WindowState() const;
+  int WindowState() const override;
 
   void Form_Load();
   void Form_Resize();
   void cmdStatus_Click(int index);
-  void hsScroll_Change(int index);
-  void vsScroll_Change(int index);
-  void picCanvas_Resize(int index);
   void mnuFileExit_Click();
   void mnuAbout_Click();
   void mnuEditSelectAll_Click();
@@ -56,10 +56,14 @@ class frmMain : public QMainWindow, public TreeForm {
   toolkit::ComboBoxArray& cmbPrimFact() override;
   toolkit::LabelArray& lblPrimFact() override;
   toolkit::PictureBox& picCanvas(int index) override;
+  toolkit::PictureBox& picScroll(int index) override;
   toolkit::ScrollBar& hsScroll(int index) override;
   toolkit::ScrollBar& vsScroll(int index) override;
-  HtmlDocument* htmlDocument() override { return reportView_->Document(); }
-  void SetupCanvasScroll(int canvas) override;
+  HtmlDocument* htmlDocument() override;
+
+  // What the report pane shows when its view could not be set up: a sentence saying so, with
+  // nothing to select or copy. The trees work as ever.
+  void ShowReportUnavailable();
 
  private:
   void CreateControls();

@@ -1,9 +1,10 @@
 // The three panes under the tray share the free height; each can be hidden with its button.
 
-#include "core/tree/skip_on_error.h"
+#include "toolkit/skip_on_error.h"
 #include "ui/frmMain.h"
-#include "ui/qt_controls.h"
+#include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
+#include "ui/qt_picture_box.h"
 
 toolkit::Control& frmMain::Pane(int index) {
   switch (index) {
@@ -17,34 +18,36 @@ toolkit::Control& frmMain::Pane(int index) {
 }
 
 void frmMain::Form_Resize() {
-  if (WindowState() == vbMinimized) return;
+  if (WindowState() == toolkit::vbMinimized) return;
 
   // The window's layout never fails: a step the toolkit refuses, such as a pane move with the
   // negative height of a very short window, is skipped and leaves that pane as it was.
   bool shown[3] = {false, false, false};
   for (int i = 0; i < 3; ++i) SkipOnError([&] { shown[i] = Pane(i).Visible(); });
-  float W = 0, S = 0, T = 0, H = 0;
-  SkipOnError([&] { W = static_cast<float>(ScaleWidth()); });
-  SkipOnError([&] { S = static_cast<float>(ScaleHeight()); });
-  SkipOnError([&] { T = static_cast<float>(picTray_->ScaleHeight()); });
-  SkipOnError([&] { H = static_cast<float>(cmdStatus_[0]->Height()); });
-  const float F = S - T - 3 * H;
-  const int v = shown[0] + shown[1] + shown[2];
-  const float P = v > 0 ? F / static_cast<float>(v) : 0;
+  float width = 0, height = 0, trayHeight = 0, buttonHeight = 0;
+  SkipOnError([&] { width = static_cast<float>(ScaleWidth()); });
+  SkipOnError([&] { height = static_cast<float>(ScaleHeight()); });
+  SkipOnError([&] { trayHeight = static_cast<float>(picTray_->ScaleHeight()); });
+  SkipOnError([&] { buttonHeight = static_cast<float>(cmdStatus_[0]->Height()); });
+  // The height left for the panes once the tray and the three buttons have theirs.
+  const float freeHeight = height - trayHeight - 3 * buttonHeight;
+  const int shownCount = shown[0] + shown[1] + shown[2];
+  const float paneHeight = shownCount > 0 ? freeHeight / static_cast<float>(shownCount) : 0;
 
+  // Top to bottom: each button, then its pane if shown.
   float buttonTop[3], paneTop[3];
-  float y = T;
+  float top = trayHeight;
   for (int i = 0; i < 3; ++i) {
-    buttonTop[i] = y;
-    y += H;
+    buttonTop[i] = top;
+    top += buttonHeight;
     if (shown[i]) {
-      paneTop[i] = y;
-      y += P;
+      paneTop[i] = top;
+      top += paneHeight;
     }
   }
   for (int i = 0; i < 3; ++i) SkipOnError([&] { cmdStatus_[i]->Move(0, buttonTop[i]); });
   for (int i = 0; i < 3; ++i) {
-    if (shown[i]) SkipOnError([&] { Pane(i).Move(0, paneTop[i], W, P); });
+    if (shown[i]) SkipOnError([&] { Pane(i).Move(0, paneTop[i], width, paneHeight); });
   }
 }
 

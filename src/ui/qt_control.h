@@ -1,7 +1,13 @@
 #pragma once
 // What every Qt-backed control shares: its twip geometry, its own visibility flag, its Tag and
 // its colours. QtControl<Widget, Interface> is the widget itself and implements the part of the
-// toolkit interface common to all kinds; each kind derives from it once.
+// toolkit interface common to all kinds; each kind derives from it once, in a file pair of its
+// own (qt_text_box, qt_label, qt_combo_box, qt_picture_box, qt_scroll_bar, qt_command_button).
+//
+// Every control is made with its container, its objectName and its design rectangle in twips.
+// Qt-side settings without a toolkit operation (alignment, maximum length, fonts) are made on the
+// widget directly. Events reach the window through plain hooks, called synchronously from inside
+// the operation or input that raises them; an unset hook is skipped.
 
 #include <QColor>
 #include <QPalette>
@@ -13,7 +19,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
 class QComboBox;
 class QLineEdit;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ui/qt_control.h"
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
 // ElementType must offer `ElementType* LoadCopy(const QString& name) const`, a hidden copy of
 // itself.

@@ -9,10 +9,9 @@
 
 namespace {
 
-constexpr auto kBlankPage = "about:blank";
-
 // A document that loads nothing: Qt's own document would otherwise read images and style sheets
-// named in the HTML from local files and resources on its own.
+// named in the HTML from local files and resources on its own. The browser's own loader is
+// reached only through its history and sources, which this view never sets.
 class OfflineDocument : public QTextDocument {
  public:
   using QTextDocument::QTextDocument;
@@ -90,8 +89,6 @@ void QtHtmlView::ExecSelectAll() {
   selectAll();
   if (textCursor() == before) RaiseSelectionChange();
 }
-
-QVariant QtHtmlView::loadResource(int, const QUrl&) { return {}; }
 
 void QtHtmlView::contextMenuEvent(QContextMenuEvent* event) {
   if (events_ != nullptr && !events_->htmlDocument_oncontextmenu()) {

@@ -14,16 +14,14 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
  public:
   QtHtmlView(QWidget* container, const QString& name, const TwipRect& rect);
 
-  void SetOffline(bool offline) override { offline_ = offline; }
-  bool Offline() const { return offline_; }
-  // Refused for any page but "about:blank": the view loads nothing.
+  // The view is offline whatever is asked: there is nothing to switch.
+  void SetOffline(bool) override {}
+  // Refused for any page but the blank one: the view loads nothing.
   void Navigate(const QString& url) override;
   int ReadyState() const override { return readyState_; }
   HtmlDocument* Document() override;
   void ExecCopy() override { copy(); }
   void ExecSelectAll() override;
-
-  QVariant loadResource(int type, const QUrl& name) override;
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -33,9 +31,7 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
 
  private:
   // HtmlDocument
-  QString BodyFontFamily() const override { return bodyFontFamily_; }
   void SetBodyFontFamily(const QString& family) override;
-  QString BodyFontSize() const override { return bodyFontSize_; }
   void SetBodyFontSize(const QString& size) override;
   QString BodyInnerHtml() const override { return bodyInnerHtml_; }
   void SetBodyInnerHtml(const QString& html) override;
@@ -45,7 +41,6 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
   void ApplyBodyFont();
   void RaiseSelectionChange();
 
-  bool offline_ = false;
   int readyState_ = 0;  // 0 until the blank page is open, then kReadyStateComplete
 
   // The body's style texts, as written; the shown font is made from them.

@@ -1,10 +1,10 @@
+#include "ui/qt_picture_box.h"
+
 #include <qdrawutil.h>
 
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
-
-#include "ui/qt_controls.h"
 
 namespace {
 constexpr int kBorderPixels = 2;

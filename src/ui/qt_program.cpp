@@ -4,31 +4,15 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace toolkit {
-namespace {
-
-// The mouse button of a desktop virtual-key code: 1 left, 2 right, 4 middle.
-Qt::MouseButton ButtonOf(int virtualKey) {
-  switch (virtualKey) {
-    case 1:
-      return Qt::LeftButton;
-    case vbKeyRButton:
-      return Qt::RightButton;
-    case 4:
-      return Qt::MiddleButton;
-    default:
-      return Qt::NoButton;
-  }
-}
-
-}  // namespace
 
 short GetAsyncKeyState(int virtualKey) {
-  // The answer's high bit says "down"; any other key reads as up.
-  const Qt::MouseButton button = ButtonOf(virtualKey);
-  const bool down = button != Qt::NoButton && QGuiApplication::mouseButtons().testFlag(button);
+  // The answer's high bit says "down"; only the right button is ever asked, any other key reads
+  // as up.
+  const bool down = virtualKey == vbKeyRButton &&
+                    QGuiApplication::mouseButtons().testFlag(Qt::RightButton);
   return down ? static_cast<short>(0x8000) : 0;
 }
 

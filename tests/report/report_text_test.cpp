@@ -59,7 +59,7 @@ TEST(ReportText, WorkedReportsAreExact) {
       {1, neither},
       {0, neither},
   };
-  for (const auto& c : cases) EXPECT_EQ(report::ReportText(c.n, kEnglish), c.html) << c.n;
+  for (const auto& c : cases) EXPECT_EQ(report::ReportText(c.n, kEnglish, 15), c.html) << c.n;
 }
 
 TEST(ReportText, FactorizationLinesGroupDigitsAndJoinPowers) {
@@ -74,20 +74,20 @@ TEST(ReportText, FactorizationLinesGroupDigitsAndJoinPowers) {
       {1024, "1,024 = 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2" + kOr + "2<sup>10</sup>"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(FactorizationLine(report::ReportText(c.n, kEnglish)), c.line) << c.n;
+    EXPECT_EQ(FactorizationLine(report::ReportText(c.n, kEnglish, 15)), c.line) << c.n;
   }
-  EXPECT_EQ(TableRows(report::ReportText(360, kEnglish)),
+  EXPECT_EQ(TableRows(report::ReportText(360, kEnglish, 15)),
             QStringList({"2|360", "2|180", "2|90", "3|45", "3|15", "5"}));
 }
 
 TEST(ReportText, GroupsNumbersAsTheLocaleDoesButNeverExponents) {
-  EXPECT_EQ(FactorizationLine(report::ReportText(1001, kGerman)), "1.001 = 7 x 11 x 13");
-  const QString html = report::ReportText(1024, kGerman);
+  EXPECT_EQ(FactorizationLine(report::ReportText(1001, kGerman, 15)), "1.001 = 7 x 11 x 13");
+  const QString html = report::ReportText(1024, kGerman, 15);
   EXPECT_TRUE(html.contains("The prime factorization of 1.024 is <br><br>1.024 = 2 x"));
   EXPECT_EQ(TableRows(html).first(), "2|1.024");
-  EXPECT_TRUE(report::ReportText(999999999999989, kGerman)
+  EXPECT_TRUE(report::ReportText(999999999999989, kGerman, 15)
                   .contains("factorization of 999.999.999.999.989 is 999.999.999.999.989."));
-  EXPECT_TRUE(report::ReportText(std::ldexp(1.0, 1023), kGerman).contains("2<sup>1023</sup>"));
+  EXPECT_TRUE(report::ReportText(std::ldexp(1.0, 1023), kGerman, 15).contains("2<sup>1023</sup>"));
 }
 
 TEST(ReportText, MoreThan15FactorsAddsTheTooDeepParagraphToTheCompleteReport) {
@@ -96,7 +96,7 @@ TEST(ReportText, MoreThan15FactorsAddsTheTooDeepParagraphToTheCompleteReport) {
     int exponent;
   } cases[] = {{32768, 15}, {65536, 16}, {std::ldexp(1.0, 49), 49}};
   for (const auto& c : cases) {
-    const QString html = report::ReportText(c.n, kEnglish);
+    const QString html = report::ReportText(c.n, kEnglish, 15);
     const QString line = FactorizationLine(html);
     EXPECT_TRUE(line.endsWith(kOr + QString("2<sup>%1</sup>").arg(c.exponent))) << c.n;
     EXPECT_EQ(html.contains(line + kTooDeep + kTableStart), c.exponent > 15) << c.n;
@@ -116,7 +116,7 @@ TEST(ReportText, ProductFormAndTableAgreeWithTrialDivision) {
         rows << (d == q ? kEnglish.toString(d) : kEnglish.toString(d) + '|' + kEnglish.toString(q));
       }
     }
-    const QString html = report::ReportText(static_cast<double>(n), kEnglish);
+    const QString html = report::ReportText(static_cast<double>(n), kEnglish, 15);
     if (product.size() > 1) {
       ASSERT_EQ(FactorizationLine(html).section(kOr, 0, 0),
                 kEnglish.toString(n) + " = " + product.join(" x "))

@@ -41,7 +41,7 @@ class HtmlViewTest : public testing::Test {
 
   HtmlDocument& Open(const QString& html = kReport) {
     view.SetOffline(true);
-    view.Navigate("about:blank");
+    view.Navigate(HtmlView::kBlankPage);
     HtmlDocument& document = *view.Document();
     document.SetEvents(&events);
     document.SetBodyInnerHtml(html);
@@ -73,7 +73,7 @@ TEST_F(HtmlViewTest, OpensOnlyTheBlankPageAndLoadsNothingElse) {
   EXPECT_EQ(view.ReadyState(), HtmlView::kReadyStateComplete);
   view.document()->setBaseUrl(QUrl::fromLocalFile(dir.path() + u'/'));
   for (const QUrl& url : {QUrl::fromLocalFile(imagePath), QUrl(QStringLiteral("tree.png"))}) {
-    EXPECT_FALSE(view.loadResource(QTextDocument::ImageResource, url).isValid())
+    EXPECT_FALSE(view.document()->resource(QTextDocument::ImageResource, url).isValid())
         << url.toString().toStdString();
   }
 

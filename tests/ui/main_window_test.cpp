@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "app/frmAbout.h"
-#include "ui/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace {
 

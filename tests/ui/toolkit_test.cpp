@@ -10,7 +10,12 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/qt_controls.h"
+#include "ui/qt_combo_box_array.h"
+#include "ui/qt_command_button.h"
+#include "ui/qt_label_array.h"
+#include "ui/qt_picture_box.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
 
 namespace {
 

@@ -5,6 +5,18 @@
 
 #include <cstdint>
 
+namespace modMain {
+
+// n^-1 mod 2^64 for an odd n. Newton's iteration doubles the correct low bits each time;
+// n·n ≡ 1 mod 8 gives the first three.
+constexpr std::uint64_t InverseMod2To64(std::uint64_t n) {
+  std::uint64_t inverse = n;
+  for (int i = 0; i < 5; ++i) inverse *= 2 - n * inverse;
+  return inverse;
+}
+
+}  // namespace modMain
+
 namespace modMain::montgomery {
 
 __extension__ typedef unsigned __int128 Wide;
@@ -12,10 +24,7 @@ __extension__ typedef unsigned __int128 Wide;
 class Modulus {
  public:
   // n must be odd and above 1.
-  explicit Modulus(std::uint64_t n) : n_(n), inverse_(n) {
-    // Newton's iteration doubles the correct low bits of n^-1 mod 2^64 each time; n·n ≡ 1 mod 8
-    // gives the first three.
-    for (int i = 0; i < 5; ++i) inverse_ *= 2 - n * inverse_;
+  explicit Modulus(std::uint64_t n) : n_(n), inverse_(InverseMod2To64(n)) {
     one_ = (0 - n) % n;
     rSquared_ = static_cast<std::uint64_t>(static_cast<Wide>(one_) * one_ % n);
   }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/arithmetic/montgomery.h"
+
 namespace modMain::small_primes {
 
 constexpr std::uint64_t kBound = 1000;
@@ -39,9 +41,7 @@ constexpr auto MakeTable() {
   std::size_t k = 0;
   for (std::uint64_t p = 3; p < kBound; p += 2) {
     if (!IsOddPrime(p)) continue;
-    std::uint64_t inverse = p;
-    for (int i = 0; i < 5; ++i) inverse *= 2 - p * inverse;
-    table[k++] = {p, inverse, std::numeric_limits<std::uint64_t>::max() / p};
+    table[k++] = {p, InverseMod2To64(p), std::numeric_limits<std::uint64_t>::max() / p};
   }
   return table;
 }

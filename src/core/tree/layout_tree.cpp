@@ -7,26 +7,25 @@
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
 #include "core/tree/node_controls.h"
-#include "core/tree/skip_on_error.h"
 #include "core/tree/tree_form.h"
+#include "toolkit/skip_on_error.h"
 
 namespace {
 
-// Where one node control goes on a canvas whose tree starts at (offX, offY).
+// Where one node control goes on a canvas whose tree starts at (originX, originY): centred in
+// its slot, the slots of a level sharing the tree's width, `levelPitch` apart from level to level.
 struct Slot {
   double left;
   double top;
 };
 
-Slot NodeSlot(double node, double levelCount, double unitWidth, double width, double pitch,
-              double offX, double offY) {
+Slot NodeSlot(double node, double levelCount, double unitWidth, double width, double levelPitch,
+              double originX, double originY) {
   const int level = tree::NodeLevel(node);
   const double position = node - std::pow(2.0, level);
   const double slotWidth = unitWidth * std::pow(2.0, levelCount - level - 1);
-  return {offX + position * slotWidth + (slotWidth - width) / 2, offY + level * pitch};
+  return {originX + position * slotWidth + (slotWidth - width) / 2, originY + level * levelPitch};
 }
-
-double ParentOf(double node) { return modMain::DMod(node, 2) == 0 ? node / 2 : (node - 1) / 2; }
 
 }  // namespace
 
@@ -34,94 +33,95 @@ void TreeForm::LayoutTree() {
   // The root is placed last: writing its text into the root box can start a whole nested refresh,
   // which then finds every other node already placed and leaves this walk nothing to finish.
   SkipOnError([&] {
-    double n = 1;
+    double node = 1;
     do {
-      n = NextNode(n);
-      PlaceNode(n);
-    } while (n > 1);
+      node = NextNode(node);
+      PlaceNode(node);
+    } while (node > 1);
   });
   SkipOnError([&] { picCanvas(0).Cls(); });
-  DrawTreeLines(0, cmbPrimFact(), 3, 2);
+  DrawTreeLines(0, cmbPrimFact(), kComboLevelPitch, 2);
   SkipOnError([&] { picCanvas(1).Cls(); });
-  DrawTreeLines(1, lblPrimFact(), 1.5, 1);
+  DrawTreeLines(1, lblPrimFact(), kLabelLevelPitch, 1);
 }
 
-void TreeForm::PlaceNode(double n) {
+void TreeForm::PlaceNode(double node) {
   // The horizontal origin of canvas k: a tree narrower than its canvas (bar disabled) is
   // centred, a wider one starts at the left edge and moves with the bar.
-  auto offX = [&](int k) {
+  auto originX = [&](int k) {
     const double centring =
         hsScroll(k).Enabled() ? 0 : (picCanvas(k).ScaleWidth() - model.contentWidth[k]) / 2;
     return -hsScroll(k).Value() + centring;
   };
   const double levels = model.levelCount;
   bool prime = false;
-  int x = 0;
-  double w0 = 0, h = 0, ox = 0, oy = 0;
+  int element = 0;  // the node's element in the array being placed; 0 (none) until found
+  double unitWidth = 0, nodeHeight = 0, left = 0, top = 0;
 
   SkipOnError([&] {
-    x = modMain::RoundToInt(modMain::IndexOfNode(cmbPrimFact(), n));
-    w0 = cmbPrimFact().Item(1).Width();
-    h = cmbPrimFact().Item(1).Height();
-    ox = offX(0);
-    oy = h - vsScroll(0).Value();
+    element = modMain::ElementOfNode(cmbPrimFact(), node);
+    unitWidth = cmbPrimFact().Item(1).Width();
+    nodeHeight = cmbPrimFact().Item(1).Height();
+    left = originX(0);
+    top = nodeHeight - vsScroll(0).Value();
   });
-  if (n == 1) {
+  const double comboPitch = kComboLevelPitch * nodeHeight;
+  if (node == 1) {
     SkipOnError([&] {
-      const Slot slot = NodeSlot(n, levels, w0, w0, 3 * h, ox, oy);
+      const Slot slot = NodeSlot(node, levels, unitWidth, unitWidth, comboPitch, left, top);
       txtPrimFact(0).Move(slot.left, slot.top);
     });
     SkipOnError([&] { txtPrimFact(0).SetText(modMain::PlainText(model.nodeValue(1))); });
   }
-  SkipOnError([&] { prime = modMain::IsPrime(model.nodeValue(n)); });
-  SkipOnError([&] { cmbPrimFact().Item(x).SetBackColor(prime ? kYellow : kWhite); });
+  SkipOnError([&] { prime = modMain::IsPrime(model.nodeValue(node)); });
+  SkipOnError([&] { cmbPrimFact().Item(element).SetBackColor(prime ? kYellow : kWhite); });
   SkipOnError([&] {
-    toolkit::ComboBox& combo = cmbPrimFact().Item(x);
-    const Slot slot = NodeSlot(n, levels, w0, combo.Width(), 3 * h, ox, oy);
+    toolkit::ComboBox& combo = cmbPrimFact().Item(element);
+    const Slot slot = NodeSlot(node, levels, unitWidth, combo.Width(), comboPitch, left, top);
     combo.Move(slot.left, slot.top);
   });
-  SkipOnError([&] { cmbPrimFact().Item(x).SetVisible(n != 1); });
+  SkipOnError([&] { cmbPrimFact().Item(element).SetVisible(node != 1); });
 
-  x = 0;
+  element = 0;
   SkipOnError([&] {
-    x = modMain::RoundToInt(modMain::IndexOfNode(lblPrimFact(), n));
-    w0 = lblPrimFact().Item(x).Width();
-    h = lblPrimFact().Item(1).Height();
-    ox = offX(1);
-    oy = h - vsScroll(1).Value();
+    element = modMain::ElementOfNode(lblPrimFact(), node);
+    unitWidth = lblPrimFact().Item(element).Width();
+    nodeHeight = lblPrimFact().Item(1).Height();
+    left = originX(1);
+    top = nodeHeight - vsScroll(1).Value();
   });
-  SkipOnError([&] { lblPrimFact().Item(x).SetForeColor(prime ? kBlue : kBlack); });
+  const double labelPitch = kLabelLevelPitch * nodeHeight;
+  SkipOnError([&] { lblPrimFact().Item(element).SetForeColor(prime ? kBlue : kBlack); });
   SkipOnError([&] {
-    lblPrimFact().Item(x).SetCaption(modMain::GroupedText(model.nodeValue(n), QLocale()));
+    lblPrimFact().Item(element).SetCaption(modMain::GroupedText(model.nodeValue(node), QLocale()));
   });
   SkipOnError([&] {
-    toolkit::Label& label = lblPrimFact().Item(x);
-    const Slot slot = NodeSlot(n, levels, w0, label.Width(), 1.5 * h, ox, oy);
+    toolkit::Label& label = lblPrimFact().Item(element);
+    const Slot slot = NodeSlot(node, levels, unitWidth, label.Width(), labelPitch, left, top);
     label.Move(slot.left, slot.top);
   });
-  SkipOnError([&] { lblPrimFact().Item(x).SetVisible(true); });
+  SkipOnError([&] { lblPrimFact().Item(element).SetVisible(true); });
 }
 
-void TreeForm::DrawTreeLines(int k, toolkit::ControlArray& nodes, double pitchFactor,
+void TreeForm::DrawTreeLines(int canvas, toolkit::ControlArray& nodes, double levelPitch,
                              int penWidth) {
   for (const int index : nodes.Indices()) {
     SkipOnError([&] {
-      const double n = modMain::NodeOfIndex(nodes, index);
-      if (n <= 1) return;
-      const toolkit::Control& node =
-          nodes.Element(modMain::RoundToInt(modMain::IndexOfNode(nodes, n)));
-      if (!node.Visible()) return;
+      const double node = modMain::NodeOfIndex(nodes, index);
+      if (node <= 1) return;
+      const toolkit::Control& child = nodes.Element(modMain::ElementOfNode(nodes, node));
+      if (!child.Visible()) return;
       const toolkit::Control& parent =
-          nodes.Element(modMain::RoundToInt(modMain::IndexOfNode(nodes, ParentOf(n))));
-      const double h = nodes.Element(1).Height();
-      const double pitch = pitchFactor * h;
-      const double offY = h - vsScroll(k).Value();
-      const int level = tree::NodeLevel(n);
+          nodes.Element(modMain::ElementOfNode(nodes, tree::ParentNode(node)));
+      const double nodeHeight = nodes.Element(1).Height();
+      const double pitch = levelPitch * nodeHeight;
+      const double top = nodeHeight - vsScroll(canvas).Value();
+      const int level = tree::NodeLevel(node);
       // From the parent's bottom edge to the child's top edge; every control of a tree has one
       // width, so half the child's width finds the parent's middle too.
-      modMain::DrawSegment(picCanvas(k), parent.Left() + node.Width() / 2,
-                           offY + (level - 1) * pitch + h, node.Left() + node.Width() / 2,
-                           offY + level * pitch, kRed, penWidth);
+      modMain::DrawSegment(picCanvas(canvas), parent.Left() + child.Width() / 2,
+                           top + (level - 1) * pitch + nodeHeight, child.Left() + child.Width() / 2,
+                           top + level * pitch, kRed, penWidth);
     });
   }
 }

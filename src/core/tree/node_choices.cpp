@@ -8,16 +8,12 @@
 #include "core/tree/node_controls.h"
 #include "core/tree/tree_form.h"
 
-namespace {
-constexpr int kEnterKey = 13;
-}
-
 void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
   toolkit::ComboBoxArray& combos = cmbPrimFact();
-  toolkit::ComboBox& combo = combos.Item(modMain::RoundToInt(modMain::IndexOfNode(combos, node)));
+  toolkit::ComboBox& combo = combos.Item(modMain::ElementOfNode(combos, node));
   combo.Clear();
   QStringList items;
-  if (modMain::DMod(node, 2) == 0) {
+  if (tree::IsEvenNode(node)) {
     if (parentValue != 0 && !modMain::IsPrime(parentValue)) {
       // Every divisor of the parent but 1 and the parent itself, as DivisorList writes it: the
       // list of a composite number runs from 1 to the number, so those are its two ends.
@@ -26,8 +22,7 @@ void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
     }
   } else {
     // The odd child offers what its even sibling offers.
-    const toolkit::ComboBox& sibling =
-        combos.Item(modMain::RoundToInt(modMain::IndexOfNode(combos, node - 1)));
+    const toolkit::ComboBox& sibling = combos.Item(modMain::ElementOfNode(combos, node - 1));
     for (int i = 0; i < sibling.ListCount(); ++i) items.append(sibling.List(i));
   }
   combo.AddItems(items);
@@ -45,7 +40,7 @@ void TreeForm::cmbPrimFact_Click(int index) {
 }
 
 void TreeForm::cmbPrimFact_KeyDown(int index, int keyCode, int) {
-  if (keyCode != kEnterKey) return;
+  if (keyCode != toolkit::vbKeyReturn) return;
   const toolkit::ComboBox& combo = cmbPrimFact().Item(index);
   const QString text = combo.Text();
   for (int i = 0; i < combo.ListCount(); ++i) {

@@ -1,10 +1,9 @@
 #include "core/tree/node_controls.h"
 
-#include <cmath>
-#include <limits>
 #include <stdexcept>
 
 #include "core/arithmetic/number_text.h"
+#include "toolkit/rounding.h"
 
 namespace modMain {
 namespace {
@@ -19,16 +18,8 @@ double TagValue(toolkit::Control& element) {
 
 }  // namespace
 
-int RoundToInt(double x) {
-  const double r = std::nearbyint(x);  // the default rounding mode rounds halves to even
-  if (!(r >= std::numeric_limits<int>::min() && r <= std::numeric_limits<int>::max())) {
-    throw std::overflow_error("value out of int range");
-  }
-  return static_cast<int>(r);
-}
-
 void EnsureNodeControl(toolkit::ControlArray& array, double nodeId) {
-  if (NodeControlExists(array, RoundToInt(nodeId))) return;
+  if (NodeControlExists(array, toolkit::RoundToInt(nodeId))) return;
   array.Load(array.Count() + 1);
   array.Element(array.Count()).SetTag(PlainText(nodeId));
 }
@@ -42,6 +33,10 @@ double IndexOfNode(toolkit::ControlArray& array, double nodeId) {
     if (TagValue(array.Element(index)) == nodeId) return index;
   }
   return 0;
+}
+
+int ElementOfNode(toolkit::ControlArray& array, double nodeId) {
+  return toolkit::RoundToInt(IndexOfNode(array, nodeId));
 }
 
 double NodeOfIndex(toolkit::ControlArray& array, double index) {

@@ -4,7 +4,7 @@
 // template of the later elements and is never unloaded; the others are loaded at Count + 1 in the
 // order their nodes are first visited.
 
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace modMain {
 
@@ -16,6 +16,9 @@ bool NodeControlExists(toolkit::ControlArray& array, int nodeId);
 // The Index of the node's element, or 0 when no element carries the id.
 double IndexOfNode(toolkit::ControlArray& array, double nodeId);
 
+// The Index of the node's element as an int, rounded halves to even, for addressing the element.
+int ElementOfNode(toolkit::ControlArray& array, double nodeId);
+
 // The node id in the Tag of the element with that Index, or 0 when no element has it.
 double NodeOfIndex(toolkit::ControlArray& array, double index);
 
@@ -25,9 +28,5 @@ void UnloadNodeControls(toolkit::ControlArray& array);
 // Draws one line with the given pen width, leaving the canvas's own pen width as it was.
 void DrawSegment(toolkit::PictureBox& canvas, double x1, double y1, double x2, double y2,
                  toolkit::Color color, int width);
-
-// Rounds a double to the nearest int, halves to even, as every conversion of a node id or an
-// element index does. Throws std::overflow_error outside the int range.
-int RoundToInt(double x);
 
 }  // namespace modMain

@@ -8,14 +8,12 @@
 #include "core/arithmetic/number_text.h"
 #include "core/arithmetic/prime_factors.h"
 #include "core/tree/node_controls.h"
-#include "core/tree/skip_on_error.h"
+#include "toolkit/skip_on_error.h"
 #include "core/tree/tree_form.h"
 #include "report/html_view.h"
 #include "report/report_text.h"
 
 namespace {
-
-constexpr int kBackspace = 8;
 
 // Only plain digits are an entry, with or without leading zeros and surrounding blanks; a pasted
 // sign, decimal point, exponent or digit grouping is ignored like any other non-numeric text, so
@@ -32,12 +30,10 @@ int PrimeFactorCount(double entry) {
   return static_cast<int>(modMain::PrimeFactors(static_cast<std::uint64_t>(entry)).size());
 }
 
-bool IsEven(double n) { return modMain::DMod(n, 2) == 0; }
-
 }  // namespace
 
 void TreeForm::txtPrimFact_KeyPress(int, int& keyAscii) {
-  if (keyAscii != kBackspace && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
+  if (keyAscii != toolkit::vbKeyBack && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
 }
 
 void TreeForm::txtPrimFact_Change(int index) {
@@ -94,18 +90,20 @@ void TreeForm::RefreshFactorization(double startNode) {
       LayOutNewTree();
     }
   }
-  SkipOnError([&] { WriteReport(report::ReportText(entry, QLocale())); });
+  SkipOnError([&] { WriteReport(report::ReportText(entry, QLocale(), tree::kMaxLevels)); });
 }
 
-void TreeForm::WalkTree(double a) {
-  if (!IsEven(a) && a > 1) {
+void TreeForm::WalkTree(double startNode) {
+  if (!tree::IsEvenNode(startNode) && startNode > 1) {
     // The choice was made at an odd child: its even sibling takes the complementary factor.
-    SkipOnError(
-        [&] { model.nodeValue(a - 1) = model.nodeValue((a - 1) / 2) / model.nodeValue(a); });
+    SkipOnError([&] {
+      model.nodeValue(startNode - 1) =
+          model.nodeValue(tree::ParentNode(startNode)) / model.nodeValue(startNode);
+    });
   }
   // A walk that would run past the node table ends there.
   SkipOnError([&] {
-    for (double i = NextNode(1); i > 1; i = NextNode(i)) VisitNode(i, a);
+    for (double node = NextNode(1); node > 1; node = NextNode(node)) VisitNode(node, startNode);
   });
 }
 
@@ -116,46 +114,48 @@ void TreeForm::LayOutNewTree() {
     const toolkit::ComboBox& combo = cmbPrimFact().Item(1);
     model.contentWidth[0] = static_cast<float>(columns * combo.Width() + 2);
     // One node height of margin below the lowest level, so all of it can be scrolled into view.
-    model.contentHeight[0] = static_cast<float>(combo.Height() * 3 * levels);
+    model.contentHeight[0] = static_cast<float>(combo.Height() * kComboLevelPitch * levels);
   });
   SkipOnError([&] {
     const toolkit::Label& label = lblPrimFact().Item(1);
     model.contentWidth[1] = static_cast<float>(columns * label.Width() + 2);
-    model.contentHeight[1] = static_cast<float>(label.Height() * levels * 3 / 2 + 4);
+    model.contentHeight[1] = static_cast<float>(label.Height() * levels * kLabelLevelPitch + 4);
   });
   SkipOnError([&] { SetupCanvasScroll(0); });
   SkipOnError([&] { SetupCanvasScroll(1); });
   SkipOnError([&] { LayoutTree(); });
 }
 
-double TreeForm::NextNode(double n) const {
-  if (!modMain::IsPrime(model.nodeValue(n))) return 2 * n;
-  const bool wasOdd = !IsEven(n);
-  n = n + 1;
+double TreeForm::NextNode(double node) const {
+  if (!modMain::IsPrime(model.nodeValue(node))) return 2 * node;
+  const bool wasOdd = !tree::IsEvenNode(node);
+  node = node + 1;
   if (wasOdd) {
     // Climb to the nearest ancestor that is an even child; its odd sibling comes next.
     do {
-      n = n / 2;
-    } while (IsEven(n) && n > 0);
+      node = node / 2;
+    } while (tree::IsEvenNode(node) && node > 0);
   }
-  return n;
+  return node;
 }
 
-void TreeForm::VisitNode(double i, double a) {
-  SkipOnError([&] { modMain::EnsureNodeControl(lblPrimFact(), i); });
-  SkipOnError([&] { modMain::EnsureNodeControl(cmbPrimFact(), i); });
-  if (i > a) {
-    const double parent = IsEven(i) ? i / 2 : (i - 1) / 2;
+void TreeForm::VisitNode(double node, double startNode) {
+  SkipOnError([&] { modMain::EnsureNodeControl(lblPrimFact(), node); });
+  SkipOnError([&] { modMain::EnsureNodeControl(cmbPrimFact(), node); });
+  const double parent = tree::ParentNode(node);
+  if (node > startNode) {
     SkipOnError([&] {
       const double parentValue = model.nodeValue(parent);
-      model.nodeValue(i) = IsEven(i) ? parentValue / modMain::SmallestFactor(parentValue)
-                                     : parentValue / model.nodeValue(i - 1);
+      model.nodeValue(node) = tree::IsEvenNode(node)
+                                  ? parentValue / modMain::SmallestFactor(parentValue)
+                                  : parentValue / model.nodeValue(node - 1);
     });
-    SkipOnError([&] { FillNodeChoices(i, model.nodeValue(i), model.nodeValue(parent)); });
-  } else if (i == a - 1 && IsEven(i)) {
-    SkipOnError([&] { FillNodeChoices(i, model.nodeValue(i), model.nodeValue(i / 2)); });
+    SkipOnError([&] { FillNodeChoices(node, model.nodeValue(node), model.nodeValue(parent)); });
+  } else if (node == startNode - 1 && tree::IsEvenNode(node)) {
+    // The even sibling of an odd chosen node took a new value: its list is filled anew.
+    SkipOnError([&] { FillNodeChoices(node, model.nodeValue(node), model.nodeValue(parent)); });
   }
-  model.levelCount = std::max(model.levelCount, tree::NodeLevel(i) + 1.0);
+  model.levelCount = std::max(model.levelCount, tree::NodeLevel(node) + 1.0);
 }
 
 void TreeForm::CentreLoneRoot() {

@@ -1,10 +1,15 @@
 #pragma once
 // The part of the main window that owns the factor tree: the model, the number entry, the
-// refresh that rebuilds both trees and the report, the tree layout and the node choices. It sees
-// the window's controls only through the toolkit interface; the window supplies them.
+// refresh that rebuilds both trees and the report, the tree layout, the node choices and the
+// canvas scrolling. It sees the window's controls only through the toolkit interface; the window
+// supplies them.
+//
+// Members by file: refresh.cpp the entry handlers and the refresh walk; layout_tree.cpp the
+// layout and the lines; node_choices.cpp the node lists and picks; canvas_scroll.cpp the scroll
+// bars and canvas resizing.
 
 #include "core/tree/tree_model.h"
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
 class HtmlDocument;
 
@@ -16,31 +21,42 @@ class TreeForm {
   static constexpr toolkit::Color kBlack = 0x00000000;
   static constexpr toolkit::Color kRed = 0x000000FF;
 
+  // The distance from one level of a tree to the next, in node heights.
+  static constexpr double kComboLevelPitch = 3;
+  static constexpr double kLabelLevelPitch = 1.5;
+
   virtual ~TreeForm() = default;
 
   const tree::TreeModel& Model() const { return model; }
 
-  // Event handlers of the entry boxes and of the node combo boxes.
+  // Event handlers of the entry boxes, the node combo boxes, the canvases and their scroll bars.
   void txtPrimFact_KeyPress(int index, int& keyAscii);
   void txtPrimFact_Change(int index);
   void cmbPrimFact_Click(int index);
   void cmbPrimFact_KeyDown(int index, int keyCode, int shift);
+  void hsScroll_Change(int index);
+  void vsScroll_Change(int index);
+  void picCanvas_Resize(int index);
+
+  virtual int WindowState() const = 0;
 
  protected:
   // The window's controls: the root box (0) and the entry box (1), the node arrays, the two
-  // canvases and their scroll bars, and the report's document (nullptr until it is set up).
+  // canvases with their scroll bars and corner squares, and the report's document (nullptr until
+  // it is set up).
   virtual toolkit::TextBox& txtPrimFact(int index) = 0;
   virtual toolkit::ComboBoxArray& cmbPrimFact() = 0;
   virtual toolkit::LabelArray& lblPrimFact() = 0;
   virtual toolkit::PictureBox& picCanvas(int index) = 0;
+  virtual toolkit::PictureBox& picScroll(int index) = 0;
   virtual toolkit::ScrollBar& hsScroll(int index) = 0;
   virtual toolkit::ScrollBar& vsScroll(int index) = 0;
   virtual HtmlDocument* htmlDocument() = 0;
-  // Sets canvas i's scroll bars from the content sizes; may lay the trees out on the way.
-  virtual void SetupCanvasScroll(int canvas) = 0;
 
   void RefreshFactorization(double startNode);
   void LayoutTree();
+  // Sets canvas i's scroll bars from the content sizes; may lay the trees out on the way.
+  void SetupCanvasScroll(int canvas);
   // Places the root box, and the root label, centred on their canvases: the whole tree of a
   // prime, or of an entry too deep to draw.
   void CentreLoneRoot();
@@ -53,10 +69,10 @@ class TreeForm {
   // Sizes the canvases for the tree just walked and lays it out.
   void LayOutNewTree();
   void FillNodeChoices(double node, double value, double parentValue);
-  // The node after n in the pre-order walk of the current tree: 1 or less after the last one.
-  double NextNode(double n) const;
+  // The node after `node` in the pre-order walk of the current tree: 1 or less after the last.
+  double NextNode(double node) const;
   void VisitNode(double node, double startNode);
   void PlaceNode(double node);
-  void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, double pitchFactor, int penWidth);
+  void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, double levelPitch, int penWidth);
   void WriteReport(const QString& text);
 };

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/arithmetic/arithmetic.h"
+
 namespace tree {
 namespace {
 
@@ -15,6 +17,10 @@ int CheckedId(double nodeId) {
 }  // namespace
 
 int NodeLevel(double nodeId) { return static_cast<int>(std::log(nodeId + 0.5) / std::log(2.0)); }
+
+bool IsEvenNode(double nodeId) { return modMain::DMod(nodeId, 2) == 0; }
+
+double ParentNode(double nodeId) { return IsEvenNode(nodeId) ? nodeId / 2 : (nodeId - 1) / 2; }
 
 double& NodeValues::operator()(double nodeId) { return values_[CheckedId(nodeId)]; }
 

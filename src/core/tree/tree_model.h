@@ -12,6 +12,12 @@ constexpr int kMaxLevels = 15;
 // The level of a node, counted from 0 at the root.
 int NodeLevel(double nodeId);
 
+// Whether a node is the even child of its parent (the root, node 1, is not).
+bool IsEvenNode(double nodeId);
+
+// The parent of a node below the root.
+double ParentNode(double nodeId);
+
 class NodeValues {
  public:
   // The value of a node; the id is rounded halves to even. Throws std::out_of_range for an id

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/arithmetic/arithmetic.h"
-#include "core/arithmetic/textbook.h"
+#include "support/textbook.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/arithmetic/arithmetic.h"
-#include "core/arithmetic/random_arguments.h"
-#include "core/arithmetic/textbook.h"
+#include "support/random_arguments.h"
+#include "support/textbook.h"
 
 namespace {
 

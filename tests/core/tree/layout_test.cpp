@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ui/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "report/report_text.h"
-#include "ui/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace {
 
@@ -240,7 +240,7 @@ TEST_F(RefreshTest, RandomEntriesAndPicksKeepTheTreeConsistent) {
       Pick(combo->Tag().toInt(), combo->List(static_cast<int>(random() % combo->ListCount())));
     }
     const double entry = Model().nodeValue(1);
-    ASSERT_EQ(ReportHtml(), report::ReportText(entry, QLocale())) << entry;
+    ASSERT_EQ(ReportHtml(), report::ReportText(entry, QLocale(), 15)) << entry;
     if (entry <= 1 || Model().entryIsPrime) continue;
     for (QtComboBox* combo : window->findChildren<QtComboBox*>()) {
       if (!combo->Visible() || combo->objectName().isEmpty()) continue;

@@ -1,4 +1,4 @@
-#include "core/arithmetic/random_arguments.h"
+#include "support/random_arguments.h"
 
 #include <algorithm>
 #include <cmath>

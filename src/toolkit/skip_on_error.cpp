@@ -1,4 +1,4 @@
-#include "core/tree/skip_on_error.h"
+#include "toolkit/skip_on_error.h"
 
 #include <exception>
 

@@ -8,8 +8,13 @@
 #include <memory>
 
 #include "ui/frmMain.h"
-#include "ui/qt_controls.h"
+#include "ui/qt_combo_box.h"
+#include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
+#include "ui/qt_label.h"
+#include "ui/qt_picture_box.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
 
 // The window with the procedures that tests drive directly.
 class TestWindow : public frmMain {

@@ -1,7 +1,7 @@
 #pragma once
 // The controls the program is built from, as it sees them: positions and sizes in twips, colours
 // as 0x00BBGGRR, pen widths in pixels. The program's logic works against these interfaces only;
-// the Qt widgets behind them live in qt_controls.h.
+// the Qt widgets behind them live in src/ui.
 //
 // Events are synchronous and re-entrant: writing a text box's text raises its change event only
 // when the text differs; setting a scroll bar's value, or a maximum below its value, raises its
@@ -25,6 +25,13 @@ class Refused : public std::runtime_error {
 using Color = std::uint32_t;  // 0x00BBGGRR: red in the low byte
 
 constexpr double kTwipsPerPixel = 15;
+
+// Key codes as the desktop numbers them: backspace as a typed character, Enter as a key going down.
+constexpr int vbKeyBack = 8;
+constexpr int vbKeyReturn = 13;
+
+// A window's state.
+enum WindowStates { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 
 class Control {
  public:
@@ -135,10 +142,6 @@ class LabelArray : public ControlArray {
  public:
   virtual Label& Item(int index) = 0;
 };
-
-}  // namespace toolkit
-
-namespace toolkit {
 
 class MenuItem {
  public:

@@ -1,11 +1,10 @@
 #pragma once
-// Menu items and pop-up menus over QAction and QMenu.
 
 #include <QAction>
-#include <QMenu>
 
-#include "ui/toolkit.h"
+#include "toolkit/toolkit.h"
 
+// A menu item over a QAction.
 class QtMenuItem : public toolkit::MenuItem {
  public:
   explicit QtMenuItem(QAction* action) : action_(action) {}
@@ -15,14 +14,4 @@ class QtMenuItem : public toolkit::MenuItem {
 
  private:
   QAction* action_;
-};
-
-class QtPopupMenu : public toolkit::PopupMenu {
- public:
-  explicit QtPopupMenu(QMenu* menu) : menu_(menu) {}
-  QMenu* Menu() const { return menu_; }
-  void Popup() override;
-
- private:
-  QMenu* menu_;
 };

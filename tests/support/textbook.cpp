@@ -1,4 +1,4 @@
-#include "core/arithmetic/textbook.h"
+#include "support/textbook.h"
 
 #include <cmath>
 #include <stdexcept>

@@ -1,0 +1,81 @@
+#include "ui/qt_combo_box.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStringListModel>
+
+namespace {
+
+// The desktop's virtual-key code of a key: Enter 13, digits and letters their characters' codes,
+// as Qt numbers them too; 0 for keys the program has no use for.
+int VirtualKeyCode(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return toolkit::vbKeyReturn;
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
+  return 0;
+}
+
+// Shift 1, Ctrl 2, Alt 4.
+int ShiftState(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& rect)
+    : QtControl(container, name, rect) {
+  setModel(list_ = new QStringListModel(this));
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+  // On Enter, and when focus leaves the field, Qt would pick the item matching the edited text
+  // by itself. Only the user picks here, and Enter goes to onKeyDown alone.
+  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+  connect(this, &QComboBox::activated, this, [this] { Raise(onClick); });
+}
+
+QString QtComboBox::Text() const { return lineEdit()->text(); }
+
+void QtComboBox::SetText(const QString& text) { setEditText(text); }
+
+QString QtComboBox::List(int i) const {
+  if (i < 0 || i >= count()) throw toolkit::Refused("List: index out of range");
+  return itemText(i);
+}
+
+int QtComboBox::ListCount() const { return count(); }
+
+void QtComboBox::AddItem(const QString& item) { AddItems({item}); }
+
+void QtComboBox::AddItems(const QStringList& items) {
+  // One reset of a plain string list: a node's list can hold thousands of divisors, which item
+  // by item would take longer than the whole rest of a refresh. The reset leaves no item
+  // current; the edit text stays as it was.
+  const QString text = Text();
+  list_->setStringList(list_->stringList() + items);
+  setCurrentIndex(-1);
+  setEditText(text);
+}
+
+void QtComboBox::Clear() {
+  const QString text = Text();
+  list_->setStringList({});
+  setEditText(text);
+}
+
+QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
+  auto* copy = new QtComboBox(nullptr, name, {});
+  copy->TakeOver(*this);
+  copy->setMaxVisibleItems(maxVisibleItems());
+  copy->lineEdit()->setAlignment(lineEdit()->alignment());
+  copy->SetText(Text());
+  return copy;
+}
+
+void QtComboBox::keyPressEvent(QKeyEvent* event) {
+  Raise(onKeyDown, VirtualKeyCode(*event), ShiftState(*event));
+  QComboBox::keyPressEvent(event);
+}

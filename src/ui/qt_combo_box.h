@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QComboBox>
+#include <functional>
+
+#include "toolkit/toolkit.h"
+#include "ui/qt_control.h"
+
+class QStringListModel;
+
+// An edit field with a drop-down list. The edit text stays exactly what was typed or written:
+// nothing is inserted into the list and nothing is completed.
+class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
+  Q_OBJECT
+
+ public:
+  QtComboBox(QWidget* container, const QString& name, const TwipRect& rect);
+
+  QString Text() const override;
+  void SetText(const QString& text) override;
+  QString List(int i) const override;
+  int ListCount() const override;
+  void AddItem(const QString& item) override;
+  void AddItems(const QStringList& items) override;
+  // Empties the list; the edit text stays.
+  void Clear() override;
+
+  QtComboBox* LoadCopy(const QString& name) const;
+
+  // The user picked an entry of the list, with the mouse or the keyboard.
+  std::function<void()> onClick;
+  // A key went down (key codes as the desktop's virtual keys: Enter 13, A 65, …; shift bits:
+  // 1 Shift, 2 Ctrl, 4 Alt). Enter does nothing more.
+  std::function<void(int keyCode, int shift)> onKeyDown;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QStringListModel* list_;  // the drop-down list's items
+};

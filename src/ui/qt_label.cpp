@@ -1,0 +1,43 @@
+#include "ui/qt_label.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+
+QtLabel::QtLabel(QWidget* container, const QString& name, const TwipRect& rect)
+    : QtControl(container, name, rect) {
+  // A caption is text as written, never markup.
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QString QtLabel::Caption() const { return text(); }
+
+void QtLabel::SetCaption(const QString& caption) {
+  setText(caption);
+  if (autoSize_) FitCaption();
+}
+
+void QtLabel::SetAutoSize(bool on) {
+  autoSize_ = on;
+  if (autoSize_) FitCaption();
+}
+
+QtLabel* QtLabel::LoadCopy(const QString& name) const {
+  auto* copy = new QtLabel(nullptr, name, {});
+  copy->TakeOver(*this);
+  copy->setAlignment(alignment());
+  copy->setText(text());
+  copy->autoSize_ = autoSize_;
+  return copy;
+}
+
+void QtLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange && autoSize_) FitCaption();
+}
+
+void QtLabel::FitCaption() {
+  const QFontMetrics metrics(font());
+  Place({Left(), Top(), metrics.horizontalAdvance(text()) * toolkit::kTwipsPerPixel,
+         metrics.height() * toolkit::kTwipsPerPixel});
+}

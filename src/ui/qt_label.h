@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+#include "toolkit/toolkit.h"
+#include "ui/qt_control.h"
+
+// A caption, plain text, top-left aligned unless set otherwise.
+class QtLabel : public QtControl<QLabel, toolkit::Label> {
+  Q_OBJECT
+
+ public:
+  QtLabel(QWidget* container, const QString& name, const TwipRect& rect);
+
+  QString Caption() const override;
+  void SetCaption(const QString& caption) override;
+  void SetAutoSize(bool on) override;
+
+  QtLabel* LoadCopy(const QString& name) const;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void FitCaption();
+
+  bool autoSize_ = false;  // sized to the caption whenever the caption or the font changes
+};

@@ -1,0 +1,53 @@
+#include "ui/qt_scroll_bar.h"
+
+#include <string>
+
+namespace {
+
+void RefuseNegative(int value, const char* what) {
+  if (value < 0) throw toolkit::Refused(std::string(what) + " must not be negative");
+}
+
+}  // namespace
+
+QtScrollBar::QtScrollBar(QWidget* container, const QString& name, const TwipRect& rect,
+                         Qt::Orientation orientation)
+    : QtControl(container, name, rect) {
+  setOrientation(orientation);
+  setRange(0, 32767);
+  setSingleStep(1);
+  setPageStep(1);
+  connect(this, &QAbstractSlider::valueChanged, this, [this] { Raise(onChange); });
+}
+
+int QtScrollBar::Value() const { return value(); }
+
+void QtScrollBar::SetValue(int value) {
+  if (value < 0 || value > maximum()) throw toolkit::Refused("Value: outside 0 .. Max");
+  setValue(value);
+}
+
+int QtScrollBar::Max() const { return maximum(); }
+
+void QtScrollBar::SetMax(int max) {
+  RefuseNegative(max, "Max");
+  setMaximum(max);
+}
+
+bool QtScrollBar::Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+
+void QtScrollBar::SetEnabled(bool enabled) { setEnabled(enabled); }
+
+int QtScrollBar::SmallChange() const { return singleStep(); }
+
+void QtScrollBar::SetSmallChange(int step) {
+  RefuseNegative(step, "SmallChange");
+  setSingleStep(step);
+}
+
+int QtScrollBar::LargeChange() const { return pageStep(); }
+
+void QtScrollBar::SetLargeChange(int step) {
+  RefuseNegative(step, "LargeChange");
+  setPageStep(step);
+}

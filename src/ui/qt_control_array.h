@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/qt_control.h"
 #include "toolkit/toolkit.h"
+#include "ui/qt_control.h"
 
 // ElementType must offer `ElementType* LoadCopy(const QString& name) const`, a hidden copy of
 // itself.

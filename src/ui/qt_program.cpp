@@ -11,8 +11,8 @@ namespace toolkit {
 short GetAsyncKeyState(int virtualKey) {
   // The answer's high bit says "down"; only the right button is ever asked, any other key reads
   // as up.
-  const bool down = virtualKey == vbKeyRButton &&
-                    QGuiApplication::mouseButtons().testFlag(Qt::RightButton);
+  const bool down =
+      virtualKey == vbKeyRButton && QGuiApplication::mouseButtons().testFlag(Qt::RightButton);
   return down ? static_cast<short>(0x8000) : 0;
 }
 

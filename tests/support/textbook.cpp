@@ -1,12 +1,14 @@
 #include "support/textbook.h"
 
 #include <cmath>
-#include <stdexcept>
 
+#include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
 
 namespace textbook {
 namespace {
+
+using modMain::DMod;  // checked against worked values on its own
 
 // The documented texts are trimmed of blanks only, not of other white space.
 QString TrimBlanks(const QString& s) {
@@ -24,16 +26,6 @@ QString TrimEndBlanks(const QString& s) {
 }
 
 }  // namespace
-
-double DMod(double a, double b) {
-  const double a1 = std::fabs(std::nearbyint(a));
-  const double b1 = std::fabs(std::nearbyint(b));
-  if (b1 == 0) throw std::domain_error("division by zero");
-  const double q = std::nearbyint(a1 / b1);
-  double r = a1 - q * b1;
-  if (r < 0) r = r + b1;
-  return r;
-}
 
 bool IsPrime(double n) {
   if (DMod(n, 2) == 0 && n != 2) return false;

@@ -19,6 +19,9 @@ double DMod(double a, double b) {
   const double a1 = std::fabs(std::nearbyint(a));
   const double b1 = std::fabs(std::nearbyint(b));
   if (b1 == 0) throw std::domain_error("DMod: the divisor rounds to 0");
+  // Below 2^53 the answer is the exact remainder, which fmod gives; the rounded quotient below
+  // would lose it where q·b1 passes 2^53 (8479344679163016 by 3010031709154675).
+  if (a1 < 0x1p53 && b1 < 0x1p53) return std::fmod(a1, b1);
   const double q = std::nearbyint(a1 / b1);
   double r = a1 - q * b1;
   if (r < 0) r += b1;

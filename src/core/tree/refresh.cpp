@@ -8,10 +8,10 @@
 #include "core/arithmetic/number_text.h"
 #include "core/arithmetic/prime_factors.h"
 #include "core/tree/node_controls.h"
-#include "toolkit/skip_on_error.h"
 #include "core/tree/tree_form.h"
 #include "report/html_view.h"
 #include "report/report_text.h"
+#include "toolkit/skip_on_error.h"
 
 namespace {
 

@@ -18,16 +18,23 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 TEST(ArithDMod, RemainderOfMagnitudesRoundedHalvesToEven) {
   const struct {
     double a, b, remainder;
-  } cases[] = {{7, 4, 3},    {-7, 4, 3},
-               {7, -4, 3},   {-7, -4, 3},
-               {0, 5, 0},    {7.6, 2, 0},
-               {2.5, 2, 0},  {3.5, 2, 0},
-               {0.5, 3, 0},  {-2.5, 3, 2},
-               {7, 2.5, 1},  {7, 0.6, 0},
-               {1e15, 7, 6}, {0x1p53 - 1, 0x1p52 + 1, 0x1p52 - 2}};
+  } cases[] = {{7, 4, 3},
+               {-7, 4, 3},
+               {7, -4, 3},
+               {-7, -4, 3},
+               {0, 5, 0},
+               {7.6, 2, 0},
+               {2.5, 2, 0},
+               {3.5, 2, 0},
+               {0.5, 3, 0},
+               {-2.5, 3, 2},
+               {7, 2.5, 1},
+               {7, 0.6, 0},
+               {1e15, 7, 6},
+               {0x1p53 - 1, 0x1p52 + 1, 0x1p52 - 2},
+               {8479344679163016, 3010031709154675, 2459281260853666}};
   for (const auto& c : cases) {
     EXPECT_EQ(modMain::DMod(c.a, c.b), c.remainder) << c.a << " " << c.b;
-    EXPECT_EQ(textbook::DMod(c.a, c.b), c.remainder) << c.a << " " << c.b;
   }
   for (const double b : {0.0, -0.0, 0.5, -0.5, 0.4}) {
     EXPECT_THROW(modMain::DMod(7, b), std::domain_error) << b;
@@ -70,7 +77,9 @@ TEST(ArithPrime, RandomArgumentsMatchTextbook) {
     const double n = arguments[i];
     ExpectSameAsTextbook(n);
     const double divisor = std::fabs(arguments[i + 1]) + 1;
-    EXPECT_EQ(modMain::DMod(n, divisor), textbook::DMod(n, divisor)) << n << " " << divisor;
+    // fmod is exact, so the remainder of the rounded magnitudes is known without DMod's steps.
+    const double remainder = std::fmod(std::fabs(std::nearbyint(n)), std::nearbyint(divisor));
+    EXPECT_EQ(modMain::DMod(n, divisor), remainder) << std::setprecision(17) << n << " " << divisor;
     if (HasFailure()) return;
   }
 }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
 #include <QMenuBar>
 #include <exception>
 
@@ -35,7 +34,6 @@ auto Guarded(Handler handler) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kCaption);
-  setWindowIcon(QIcon(":/kestrelon.png"));
   CreateMenus();
   CreateControls();
   resize(qRound(kInnerWidth / toolkit::kTwipsPerPixel),

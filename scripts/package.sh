@@ -26,6 +26,6 @@ if [ -n "$complaints" ]; then
   echo "$complaints"
   exit 1
 fi
-appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate --no-net --strict "$root"/usr/share/metainfo/*.metainfo.xml
 lintian --fail-on error "$deb"
 echo "Package checks passed"

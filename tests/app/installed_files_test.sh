@@ -26,7 +26,7 @@ done
 for size in 16 32 48 64 128 256; do
   png="$usr/share/icons/hicolor/${size}x$size/apps/$id.png"
   file -b "$png" | grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" ||
-    fail "$png: $(file -b "$png")"
+    fail "${png#"$usr"/}: $(file -b "$png")"
 done
 
 # The desktop entry, its icon and the window class all go by the id, and the metainfo launches it.

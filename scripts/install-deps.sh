@@ -1,7 +1,9 @@
 #!/bin/sh
-# Installs, from Debian's packages, whatever the build, the program and its tests still lack.
+# Installs, from Debian's packages, whatever the build, the program, its tests and its package
+# checks still lack.
 set -eu
-packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2"
+packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
+file dpkg-dev desktop-file-utils appstream lintian man-db"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

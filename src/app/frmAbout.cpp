@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "program_info.h"
 #include "ui/design_font.h"
 #include "ui/qt_control.h"
 
@@ -13,7 +14,11 @@ namespace {
 constexpr double kClientWidth = 4680;
 constexpr double kClientHeight = 3135;
 constexpr TwipRect kTitle{60, 120, 2925, 195};
-constexpr TwipRect kVersion{60, 360, 2925, 195};
+// The informational lines below the title take the width of the separator line.
+constexpr TwipRect kVersion{60, 360, 4440, 195};
+constexpr TwipRect kPurpose{60, 720, 4440, 780};  // room for four wrapped lines
+constexpr TwipRect kLicence{60, 1680, 4440, 195};
+constexpr TwipRect kCopyright{60, 1920, 4440, 195};
 constexpr TwipRect kSeparator{60, 2580, 4500 - 60, 0};
 constexpr TwipRect kOk{3420, 2700, 1155, 375};
 
@@ -41,10 +46,29 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
-  lblinfo_[0] = MakeLabel(this, QStringLiteral("lblinfo_0"),
-                          QStringLiteral("Kestrelon (Prime Factorization)"), kTitle, true);
-  lblinfo_[1] =
-      MakeLabel(this, QStringLiteral("lblinfo_1"), QStringLiteral("version 1.0"), kVersion, false);
+  const QString name = QString::fromLatin1(program_info::kName);
+  const struct {
+    QString text;
+    TwipRect rect;
+    bool bold = false;
+    bool wrap = false;
+  } info[kInfoLines] = {
+      {name, kTitle, true},
+      {QStringLiteral("%1 version %2").arg(name, QLatin1String(program_info::kVersion)), kVersion},
+      {QStringLiteral("Kestrelon teaches prime factorization: it splits a whole number into its "
+                      "prime factors, draws the factor tree and shows the working step by step."),
+       kPurpose, false, true},
+      {QStringLiteral("Free software under the MIT licence."), kLicence},
+      {QStringLiteral("Copyright \u00A9 %1 %2")
+           .arg(QLatin1String(program_info::kCopyrightYear),
+                QLatin1String(program_info::kDevelopers)),
+       kCopyright},
+  };
+  for (int i = 0; i < kInfoLines; ++i) {
+    lblinfo_[i] = MakeLabel(this, QStringLiteral("lblinfo_%1").arg(i), info[i].text, info[i].rect,
+                            info[i].bold);
+    lblinfo_[i]->setWordWrap(info[i].wrap);
+  }
 
   Line1_ = new QFrame(this);
   Line1_->setObjectName(QStringLiteral("Line1"));

@@ -1,6 +1,7 @@
 #pragma once
-// The about box: names the program and closes with Ok. It holds nothing between showings: each
-// showing builds a fresh box and destroys it when it closes.
+// The about box: names the program, its version, what it does, its licence and copyright, and
+// closes with Ok. It holds nothing between showings: each showing builds a fresh box and destroys
+// it when it closes.
 
 #include <QDialog>
 
@@ -22,7 +23,9 @@ class frmAbout : public QDialog {
   void cmdOk_Click();
 
  private:
-  QLabel* lblinfo_[2] = {};  // the program's name, and its version below
+  // The program's name, then its version record, what it does, its licence and its copyright.
+  static constexpr int kInfoLines = 5;
+  QLabel* lblinfo_[kInfoLines] = {};
   QFrame* Line1_ = nullptr;
   QPushButton* cmdOk_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "ui/frmMain.h"
 
 #include <QEvent>
-#include <QIcon>
 #include <QMenuBar>
 
 #include "report/report_view.h"
@@ -28,7 +27,6 @@ constexpr int kMaxEntryLength = 15;
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kCaption);
-  setWindowIcon(QIcon(":/kestrelon.png"));
   CreateMenus();
   CreateControls();
   resize(qRound(kInnerWidth / toolkit::kTwipsPerPixel),

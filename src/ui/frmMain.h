@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/tree/tree_form.h"
+#include "program_info.h"
 
 class QAction;
 class QMenu;
@@ -29,7 +30,7 @@ class frmMain : public QMainWindow, public TreeForm {
   Q_OBJECT
 
  public:
-  static constexpr const char* kCaption = "Kestrelon (Prime Factorization)";
+  static constexpr const char* kCaption = program_info::kName;
 
   // Creates the window with its design-time controls and loads it (Form_Load).
   explicit frmMain(QWidget* parent = nullptr);

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "app/frmAbout.h"
+#include "program_info.h"
 
 namespace {
 
@@ -33,6 +34,31 @@ TEST(AboutTest, ShowsItsDesignInAFixedSizeBox) {
   const auto* line = box.findChild<QFrame*>(QStringLiteral("Line1"));
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->geometry().topLeft(), QPoint(4, 172));
+}
+
+TEST(AboutTest, ShowsTheVersionTheBuildWasConfiguredWith) {
+  frmAbout box(nullptr);
+  const auto* version = box.findChild<QLabel*>(QStringLiteral("lblinfo_1"));
+  ASSERT_NE(version, nullptr);
+  EXPECT_EQ(version->text(), QStringLiteral("Kestrelon (Prime Factorization) version ") +
+                                 QLatin1String(program_info::kVersion));
+}
+
+TEST(AboutTest, EveryLineFitsWhollyAboveTheSeparator) {
+  frmAbout box(nullptr);
+  const int separatorTop = box.findChild<QFrame*>(QStringLiteral("Line1"))->y();
+  const auto labels = box.findChildren<QLabel*>();
+  ASSERT_GE(labels.size(), 5);
+  for (const QLabel* label : labels) {
+    const QRect room = label->geometry();
+    const QSize needed = label->wordWrap()
+                             ? QSize(room.width(), label->heightForWidth(room.width()))
+                             : label->sizeHint();
+    EXPECT_LE(needed.width(), room.width()) << label->objectName().toStdString();
+    EXPECT_LE(needed.height(), room.height()) << label->objectName().toStdString();
+    EXPECT_LT(room.bottom(), separatorTop) << label->objectName().toStdString();
+    EXPECT_LE(room.right(), box.width()) << label->objectName().toStdString();
+  }
 }
 
 }  // namespace

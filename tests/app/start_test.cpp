@@ -7,11 +7,22 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "app/program_icon.h"
 #include "ui/frmMain.h"
 
 namespace {
 
+TEST(Start, ProgramIconHasAPictureAtEverySizeItShips) {
+  const QIcon icon = ProgramIcon();
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QPixmap picture = icon.pixmap(QSize(size, size));
+    EXPECT_EQ(picture.size(), QSize(size, size)) << size;
+    EXPECT_TRUE(picture.hasAlphaChannel()) << size;
+  }
+}
+
 TEST(Start, MainShowsTheWindowMaximisedAndClosingItEndsTheProgram) {
+  QApplication::setWindowIcon(ProgramIcon());  // as main() does
   modMain::Main();
   QPointer<frmMain> window;
   for (QWidget* top : QApplication::topLevelWidgets()) {

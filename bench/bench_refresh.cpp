@@ -1,63 +1,187 @@
 // Time of a complete refresh of the real window (both trees and the report), on the offscreen
-// platform: typing a whole entry, and picking another split in a node of a deep tree.
+// platform: typing a whole entry, picking another split in a node of a deep tree, and a random
+// pick in a tree that has already been through a thousand picks. Every figure is wall-clock time
+// in milliseconds, the median of five repetitions.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QLocale>
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "ui/frmMain.h"
-#include "ui/qt_combo_box_array.h"
-#include "ui/qt_label_array.h"
-#include "ui/qt_picture_box.h"
-#include "ui/qt_scroll_bar.h"
+#include "ui/qt_combo_box.h"
 #include "ui/qt_text_box.h"
 
 namespace {
 
 frmMain* window = nullptr;
 
-QtTextBox& Entry() { return *window->findChild<QtTextBox*>("txtPrimFact_1"); }
+// The random picks made since an entry was last typed, from a fixed seed: the same sequence on
+// every run.
+struct RandomPicks {
+  static constexpr std::mt19937::result_type kSeed = 20250607;
+  std::mt19937 generator{kSeed};
+  int count = 0;
+};
+RandomPicks randomPicks;
+
+// What the event loop does once a handler has returned: the controls unloaded meanwhile are
+// deleted (processEvents alone leaves deferred deletes waiting), and the layout and paint events
+// the refresh posted are handled.
+void ReturnToEventLoop() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
 
 // Writing the entry box's text is what typing the last digit does: one change, one refresh.
+// The controls of the previous tree are unloaded, and the random picks start afresh.
+void TypeEntry(const char* text) {
+  window->findChild<QtTextBox*>("txtPrimFact_1")->SetText(text);
+  randomPicks = {};
+  ReturnToEventLoop();
+}
+
+// The node combo boxes loaded for the current entry; unloaded ones waiting for deletion have lost
+// their name.
+std::vector<QtComboBox*> LoadedCombos() {
+  std::vector<QtComboBox*> combos;
+  for (QtComboBox* c : window->findChildren<QtComboBox*>()) {
+    if (c->objectName().startsWith("cmbPrimFact_")) combos.push_back(c);
+  }
+  return combos;
+}
+
+// The node combo boxes of the current tree that offer a choice; those of nodes outside it are
+// hidden.
+std::vector<QtComboBox*> PickableCombos() {
+  std::vector<QtComboBox*> combos;
+  for (QtComboBox* c : LoadedCombos()) {
+    if (c->Visible() && c->ListCount() > 0) combos.push_back(c);
+  }
+  return combos;
+}
+
+// A choice of list item `item` in `combo`, made as the user makes it with the mouse or the
+// keyboard, and the return to the event loop that follows.
+struct Choice {
+  QtComboBox* combo = nullptr;
+  int item = 0;
+};
+
+void Choose(const Choice& choice) {
+  choice.combo->setCurrentIndex(choice.item);
+  emit choice.combo->activated(choice.item);
+  ReturnToEventLoop();
+}
+
+// Each iteration times exactly one refresh of the named entry, starting from the tree of 1: the
+// write of "1" that unloads the previous tree's controls, and the deletion of those controls,
+// run with the timing paused.
 void BM_EntryRefresh(benchmark::State& state, const char* entry) {
   for (auto _ : state) {
-    Entry().SetText("1");
-    Entry().SetText(entry);
-    // Back in the event loop, as between two keystrokes: unloaded controls are deleted.
-    QCoreApplication::processEvents();
+    state.PauseTiming();
+    TypeEntry("1");
+    state.ResumeTiming();
+    TypeEntry(entry);
   }
 }
 
-// A pick in the list of node 2 of 2^14 x 3: the whole tree below is rebuilt.
-void BM_ChoiceRefresh(benchmark::State& state) {
-  Entry().SetText("49152");
-  QtComboBox* combo = nullptr;
-  for (QtComboBox* c : window->findChildren<QtComboBox*>()) {
-    if (c->Tag() == "2" && !c->objectName().isEmpty()) combo = c;
+// A pick in the list of node 2 of 49152 = 2^14 x 3, alternating between the splits 2 x 24576 and
+// 3 x 16384, so that every pick changes the node and the whole tree below the root is rebuilt.
+void BM_PickRefresh(benchmark::State& state) {
+  TypeEntry("49152");
+  Choice choice;
+  for (QtComboBox* c : PickableCombos()) {
+    if (c->Tag() == "2") choice.combo = c;
   }
-  int pick = 0;
+  if (choice.combo == nullptr) {
+    state.SkipWithError("node 2 has no combo box");
+    return;
+  }
   for (auto _ : state) {
-    pick = 1 - pick;  // alternate between two splits, so every pick changes the tree
-    combo->setCurrentIndex(pick);
-    emit combo->activated(pick);
-    QCoreApplication::processEvents();
+    choice.item = 1 - choice.item;
+    Choose(choice);
   }
+}
+
+// Random picks under 32768 = 2^15, the entry with the deepest and widest trees: a node of the
+// current tree and an item of its list, both drawn at random. Every pick can give the subtree
+// below it a new shape, so the node controls loaded for the entry keep growing.
+constexpr int kEarlierPicks = 1000;
+
+Choice NextRandomChoice() {
+  const std::vector<QtComboBox*> combos = PickableCombos();
+  Choice choice;
+  choice.combo = combos[std::uniform_int_distribution<std::size_t>(
+      0, combos.size() - 1)(randomPicks.generator)];
+  choice.item =
+      std::uniform_int_distribution<int>(0, choice.combo->ListCount() - 1)(randomPicks.generator);
+  ++randomPicks.count;
+  return choice;
+}
+
+// Each iteration times one random pick; drawing the node and the item is left out. The thousand
+// earlier picks are made once, before the first repetition, and later repetitions go on with the
+// same sequence, so every timed pick follows at least a thousand others. The counter max_ms is
+// the slowest single pick of a repetition, loaded_combos the node combo boxes loaded by then.
+void BM_RandomPickRefresh(benchmark::State& state) {
+  if (randomPicks.count == 0) TypeEntry("32768");
+  while (randomPicks.count < kEarlierPicks) Choose(NextRandomChoice());
+  double slowest = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const Choice choice = NextRandomChoice();
+    state.ResumeTiming();
+    const auto start = std::chrono::steady_clock::now();
+    Choose(choice);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    slowest = std::max(slowest, took.count());
+  }
+  state.counters["max_ms"] = slowest;
+  state.counters["loaded_combos"] = static_cast<double>(LoadedCombos().size());
+}
+
+double Largest(const std::vector<double>& values) {
+  return *std::max_element(values.begin(), values.end());
+}
+
+// Wall-clock milliseconds over five repetitions, reported as their median, mean, spread and
+// maximum. The short minimum time keeps the whole run to a few minutes, most of it spent on the
+// thousand random picks made before the timed ones.
+void Register(const std::string& name, auto function) {
+  benchmark::RegisterBenchmark(name.c_str(), function)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->MinTime(0.3)
+      ->Repetitions(5)
+      ->ReportAggregatesOnly(true)
+      ->ComputeStatistics("max", Largest);
+}
+
+void RegisterAll() {
+  constexpr const char* kEntries[][2] = {
+      {"prime_999999999999989", "999999999999989"},
+      {"semiprime_999996483443777", "999996483443777"},
+      {"divisors13824_222622144044300", "222622144044300"},
+      {"n999999999999999", "999999999999999"},
+      {"two_to_15_32768", "32768"},
+  };
+  for (const auto& [name, entry] : kEntries) {
+    Register(std::string("BM_EntryRefresh/") + name,
+             [entry](benchmark::State& state) { BM_EntryRefresh(state, entry); });
+  }
+  Register("BM_PickRefresh/node2_of_49152", BM_PickRefresh);
+  Register("BM_RandomPickRefresh/after_1000_picks_under_32768", BM_RandomPickRefresh);
 }
 
 }  // namespace
-
-BENCHMARK_CAPTURE(BM_EntryRefresh, prime_999999999999989, "999999999999989")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_EntryRefresh, semiprime_999996483443777, "999996483443777")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_EntryRefresh, divisors13824_222622144044300, "222622144044300")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_EntryRefresh, n999999999999999, "999999999999999")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_EntryRefresh, two_to_15_32768, "32768")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ChoiceRefresh)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -68,6 +192,7 @@ int main(int argc, char** argv) {
   window->resize(1280, 800);
   window->show();
   QCoreApplication::processEvents();
+  RegisterAll();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,0 +1,103 @@
+// The scroll bars of the tree canvases and what a canvas resize moves.
+
+#include "support/fake_tree_form.h"
+
+namespace {
+
+using CanvasScroll = TreeFormTest;
+
+// After 12 (see layout_test.cpp): canvas 0 is 7455 x 2175 inside, the tree 3902 x 2835
+// (315 x 3 x 3 levels), so only its vertical bar is on: Max 2835 - 2175 + 255 = 915, page step
+// 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 730 x 881.5 (195 x 3 x 1.5 + 4).
+TEST_F(CanvasScroll, BarsAndCornerSitOnTheCanvasEdges) {
+  Type("12");
+  const std::tuple<fake::Rect, fake::Rect, fake::Rect, bool, int, int> canvases[] = {
+      // the corner square, the horizontal and the vertical bar; the vertical bar's state
+      {{7200, 1920, 255, 255}, {0, 1920, 7200, 255}, {7200, 0, 255, 1920}, true, 915, 183},
+      {{7260, 1860, 255, 255}, {0, 1860, 7260, 255}, {7260, 0, 255, 1860}, false, 0, 1}};
+  for (int i = 0; i < 2; ++i) {
+    const auto& [corner, hs, vs, vsEnabled, vsMax, vsLargeChange] = canvases[i];
+    EXPECT_EQ(form.corner[i].rect, corner) << i;
+    EXPECT_EQ(form.hs[i].rect, hs) << i;
+    EXPECT_EQ(form.vs[i].rect, vs) << i;
+    EXPECT_FALSE(form.hs[i].enabled) << i;
+    EXPECT_EQ(form.vs[i].enabled, vsEnabled) << i;
+    EXPECT_EQ(form.vs[i].max, vsMax) << i;
+    EXPECT_EQ(form.vs[i].largeChange, vsLargeChange) << i;
+    EXPECT_EQ(form.vs[i].value, 0) << "the tree starts at its top";
+  }
+}
+
+TEST_F(CanvasScroll, RangesAndStepsRoundHalvesToEven) {
+  Type("12");
+  // The excess of the tree's width over the canvas's 7455 less the 255 of the vertical bar, and
+  // the horizontal bar's state then.
+  const std::tuple<float, bool, int, int, int> cases[] = {{0, false, 0, 0, 0},
+                                                          {0.5, true, 0, 0, 1},
+                                                          {1, true, 1, 0, 1},
+                                                          {2, true, 2, 1, 1},
+                                                          {2.5, true, 2, 1, 1},
+                                                          {5, true, 5, 2, 1},
+                                                          {7, true, 7, 4, 1},
+                                                          {8, true, 8, 4, 2},
+                                                          {12, true, 12, 6, 2},
+                                                          {13, true, 13, 6, 3},
+                                                          {100001, true, 100001, 50000, 20000}};
+  for (const auto& [excess, enabled, max, value, largeChange] : cases) {
+    form.model.contentWidth[0] = 7200 + excess;
+    form.SetupCanvasScroll(0);
+    const fake::ScrollBar& bar = form.hs[0];
+    EXPECT_EQ(bar.enabled, enabled) << excess;
+    EXPECT_EQ(bar.value, value) << excess;
+    if (!enabled) continue;
+    EXPECT_EQ(bar.max, max) << excess;
+    EXPECT_EQ(bar.largeChange, largeChange) << excess;
+    EXPECT_EQ(bar.smallChange, 1);
+  }
+}
+
+// 2^15 has 15 prime factors, the most a tree can hold: 15 levels, 315 x 3 x 15 = 14175 high, and
+// 16384 slots of 975 on the lowest level, 15974402 wide, far past 16 bits.
+TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {
+  Type("32768");
+  EXPECT_EQ(form.Model().levelCount, 15);
+  EXPECT_EQ(Values({16384, 16385}), (std::vector<double>{2, 2}));
+  EXPECT_EQ(form.hs[0].max, 15974402 - 7455 + 255);
+  EXPECT_EQ(form.hs[0].value, 7983601) << "starts in the middle, where the root is";
+  form.hs[0].SetValue(0);
+  EXPECT_EQ(NodeCombo(16384).rect.left, 0);
+  form.vs[0].SetValue(form.vs[0].max);
+  EXPECT_EQ(form.vs[0].max, 14175 - 2175 + 255);
+  EXPECT_EQ(NodeCombo(16385).rect.top, 315 + 14 * 945 - 12255);
+  EXPECT_TRUE(NodeCombo(16385).visible);
+}
+
+TEST_F(CanvasScroll, ResizeRecentresALoneRootAndKeepsTheEmptyBoxInPlace) {
+  auto resizeBoth = [&](double width) {  // 60 more than inside
+    form.canvas[0].Move(1, 420, width, 2235);
+    form.canvas[1].Move(0, 2640, width, 2175);
+  };
+  Type("7");
+  resizeBoth(6060);
+  EXPECT_EQ(form.box[0].rect.left, (6000 - 975) / 2.0);
+  EXPECT_EQ(form.box[0].rect.top, 240) << "the design top stays";
+  EXPECT_EQ(form.labels.Item(1).rect.left, (6000 - 92) / 2.0);  // "7" is 90 + 2 wide
+  Type("0");
+  resizeBoth(8060);
+  EXPECT_EQ(form.box[0].rect, (fake::Rect{(8000 - 975 - 255) / 2.0, 315, 975, 315}));
+  EXPECT_EQ(form.vs[0].rect.left, 8000 - 255) << "the bar follows the edge";
+  EXPECT_FALSE(form.labels.Item(1).visible);
+}
+
+TEST_F(CanvasScroll, NothingMovesWhileMinimised) {
+  Type("12");
+  form.windowState = toolkit::vbMinimized;
+  form.canvas[0].Move(1, 420, 6060, 2235);
+  EXPECT_EQ(NodeCombo(2).rect.left, 2264);
+  EXPECT_EQ(form.hs[0].rect.width, 7200);
+  form.windowState = toolkit::vbNormal;
+  form.picCanvas_Resize(0);
+  EXPECT_EQ(NodeCombo(2).rect.left, (6000 - 3902) / 2.0 + 487.5);
+}
+
+}  // namespace

@@ -21,6 +21,7 @@ class TestWindow : public frmMain {
  public:
   using frmMain::LayoutTree;
   using frmMain::SetupCanvasScroll;
+  using frmMain::ShowReportUnavailable;
   using TreeForm::model;
 };
 

@@ -17,6 +17,8 @@ TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_DOUBLE_EQ(window->ScaleWidth(), 9285);
   EXPECT_DOUBLE_EQ(window->ScaleHeight(), 7050);
   EXPECT_EQ(Find<QtLabel>("lblInfo").Caption(), "Enter an integer to find its prime factors  : ");
+  EXPECT_TRUE(Find<QtLabel>("lblInfo").font().bold());
+  EXPECT_FALSE(Entry().font().bold());
   QtTextBox& entry = Entry();
   EXPECT_EQ(entry.Text(), "0");
   EXPECT_EQ(entry.Left(), 3720);
@@ -49,40 +51,40 @@ TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(Entry().maxLength(), 15);
 }
 
-// Tops of the three buttons and of the shown panes for every set of shown panes, computed the way
-// the layout is described: bands of buttons and panes under the tray.
+// The inner area is 9285 x 7065 twips: under the 435-twip tray the three 315-twip buttons leave
+// 5685 twips, which the shown panes share.
 TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
   SetInnerSize(9285, 7065);
-  const float T = 435, H = 315, S = 7065, W = 9285;
-  const float F = S - T - 3 * H;
-  const char* paneNames[] = {"picCanvas_0", "picCanvas_1", "wbPreview"};
-  for (int mask = 0; mask < 8; ++mask) {
+  const struct {
     bool shown[3];
+    float buttonTop[3];
+    float paneTop[3];  // of the shown panes
+    float paneHeight;
+  } cases[] = {
+      {{true, true, true}, {435, 2645, 4855}, {750, 2960, 5170}, 1895},
+      {{true, false, true}, {435, 3592.5, 3907.5}, {750, 0, 4222.5}, 2842.5},
+      {{false, true, false}, {435, 750, 6750}, {0, 1065, 0}, 5685},
+      {{false, false, false}, {435, 750, 1065}, {0, 0, 0}, 0},
+  };
+  const char* paneNames[] = {"picCanvas_0", "picCanvas_1", "wbPreview"};
+  for (const auto& c : cases) {
     for (int i = 0; i < 3; ++i) {
-      shown[i] = mask & (1 << i);
       auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
-      if ((button.Caption() == "Hide") != shown[i]) window->cmdStatus_Click(i);
+      if ((button.Caption() == "Hide") != c.shown[i]) window->cmdStatus_Click(i);
     }
-    const int v = shown[0] + shown[1] + shown[2];
-    const float P = v == 0 ? 0 : F / v;
-    float y = T;
     for (int i = 0; i < 3; ++i) {
-      auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
-      EXPECT_FLOAT_EQ(button.Top(), y) << "mask " << mask << " button " << i;
+      SCOPED_TRACE(testing::Message()
+                   << "pane " << i << " of " << c.shown[0] << c.shown[1] << c.shown[2]);
+      const auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
+      EXPECT_FLOAT_EQ(button.Top(), c.buttonTop[i]);
       EXPECT_EQ(button.Left(), 0);
-      EXPECT_EQ(button.Width(), 1035);
-      y += H;
-      auto* pane = window->findChild<QWidget*>(paneNames[i]);
-      const auto& control = dynamic_cast<toolkit::Control&>(*pane);
-      EXPECT_EQ(control.Visible(), shown[i]);
-      if (!shown[i]) continue;
-      EXPECT_FLOAT_EQ(control.Top(), y) << "mask " << mask << " pane " << i;
-      EXPECT_FLOAT_EQ(control.Height(), P);
-      EXPECT_FLOAT_EQ(control.Width(), W);
-      y += P;
-    }
-    if (v > 0) {
-      EXPECT_FLOAT_EQ(y, S) << "the last shown pane ends at the bottom edge";
+      const auto& pane =
+          dynamic_cast<toolkit::Control&>(*window->findChild<QWidget*>(paneNames[i]));
+      EXPECT_EQ(pane.Visible(), c.shown[i]);
+      if (!c.shown[i]) continue;
+      EXPECT_FLOAT_EQ(pane.Top(), c.paneTop[i]);
+      EXPECT_FLOAT_EQ(pane.Height(), c.paneHeight);
+      EXPECT_FLOAT_EQ(pane.Width(), 9285);
     }
   }
 }
@@ -144,6 +146,13 @@ TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelection) {
   QGuiApplication::clipboard()->clear();
   copy.trigger();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("12 = 2 x 2 x 3"));
+}
+
+TEST_F(MainWindow, AReportViewThatCannotBeSetUpSaysSoAndOffersNothingToCopy) {
+  window->ShowReportUnavailable();
+  EXPECT_EQ(Report().toPlainText(), "The report cannot be shown.");
+  EXPECT_FALSE(Find<QAction>("mnuEditSelectAll").isEnabled());
+  EXPECT_FALSE(Find<QAction>("mnuEditCopy").isEnabled());
 }
 
 TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {

@@ -85,6 +85,9 @@ TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
   QtScrollBar bar(&window, "hsTest", {0, 0, 3000, 255}, Qt::Horizontal);
   std::vector<int> seen;
   bar.onChange = [&] { seen.push_back(bar.Value()); };
+  EXPECT_EQ(bar.Max(), 32767);
+  EXPECT_EQ(bar.SmallChange(), 1);
+  EXPECT_EQ(bar.LargeChange(), 1);
   bar.SetMax(100000);
   bar.SetValue(70000);
   bar.SetValue(70000);

@@ -1,0 +1,113 @@
+// The report pane's behaviour against a view that is ready at once, late, or never.
+
+#include "report/report_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+namespace {
+
+struct FakeDocument : HtmlDocument {
+  void SetBodyFontFamily(const QString&) override {}
+  void SetBodyFontSize(const QString&) override {}
+  QString BodyInnerHtml() const override { return {}; }
+  void SetBodyInnerHtml(const QString&) override {}
+  QString SelectionText() const override { return selection; }
+  void SetEvents(HtmlDocumentEvents* to) override { events = to; }
+
+  QString selection;
+  HtmlDocumentEvents* events = nullptr;
+};
+
+// A view whose page is ready after `checksUntilReady` looks at its ready state (never when < 0).
+struct FakeView : HtmlView {
+  void Move(double, double) override {}
+  void Move(double, double, double, double) override {}
+  double Left() const override { return 0; }
+  double Top() const override { return 0; }
+  double Width() const override { return 0; }
+  double Height() const override { return 0; }
+  void SetWidth(double) override {}
+  bool Visible() const override { return true; }
+  void SetVisible(bool) override {}
+  QString Tag() const override { return {}; }
+  void SetTag(const QString&) override {}
+  void SetOffline(bool on) override { offline = on; }
+  void Navigate(const QString& url) override { navigated << url; }
+  int ReadyState() const override {
+    return checksUntilReady >= 0 && checks++ >= checksUntilReady ? kReadyStateComplete : 1;
+  }
+  HtmlDocument* Document() override { return hasDocument ? &document : nullptr; }
+  void ExecCopy() override {}
+  void ExecSelectAll() override {}
+
+  int checksUntilReady = 0;
+  mutable int checks = 0;
+  bool hasDocument = true;
+  bool offline = false;
+  QStringList navigated;
+  FakeDocument document;
+};
+
+struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
+  void Popup() override { ++popups; }
+  bool Enabled() const override { return enabled; }
+  void SetEnabled(bool on) override {
+    enabled = on;
+    ++writes;
+  }
+  int popups = 0;
+  bool enabled = true;
+  int writes = 0;
+};
+
+TEST(ReportView, SetUpOpensTheBlankPageOfflineWaitingForItAndKeepsItsDocument) {
+  FakeView view;
+  view.checksUntilReady = 3;
+  FakeMenu menu;
+  ReportView report(view, menu, menu);
+  EXPECT_EQ(report.Document(), nullptr);
+  ASSERT_TRUE(report.SetUp());
+  EXPECT_TRUE(view.offline);
+  EXPECT_EQ(view.navigated, QStringList{"about:blank"});
+  EXPECT_EQ(report.Document(), &view.document);
+  EXPECT_NE(view.document.events, nullptr);
+}
+
+TEST(ReportView, SetUpFailsWithoutADocumentOrAfterAFewSecondsWithoutAPage) {
+  FakeView noDocument;
+  noDocument.hasDocument = false;
+  FakeMenu menu;
+  EXPECT_FALSE(ReportView(noDocument, menu, menu).SetUp());
+
+  FakeView neverReady;
+  neverReady.checksUntilReady = -1;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(ReportView(neverReady, menu, menu).SetUp());
+  EXPECT_GE(clock.elapsed(), 1000);
+  EXPECT_LE(clock.elapsed(), 10000);
+}
+
+TEST(ReportView, OwnMenusAreRefusedAndCopyFollowsTheSelectionWrittenOnlyOnChange) {
+  FakeView view;
+  FakeMenu menu;
+  ReportView report(view, menu, menu);
+  ASSERT_TRUE(report.SetUp());
+  HtmlDocumentEvents& events = *view.document.events;
+  EXPECT_FALSE(events.htmlDocument_oncontextmenu()) << "the Edit menu replaces the view's own";
+  EXPECT_FALSE(events.htmlDocument_ondblclick());
+  EXPECT_FALSE(menu.enabled) << "a double click finds nothing selected";
+
+  view.document.selection = "2 x 2 x 3";
+  events.htmlDocument_onmousemove();
+  EXPECT_TRUE(menu.enabled);
+  const int writes = menu.writes;
+  events.htmlDocument_onselectionchange();
+  EXPECT_EQ(menu.writes, writes);
+  events.htmlDocument_onmousedown();  // the left button: no pop-up
+  EXPECT_EQ(menu.popups, 0);
+}
+
+}  // namespace

@@ -66,6 +66,8 @@ class Label : public Control {
   virtual void SetForeColor(Color color) = 0;
   // Switching it on sizes the label to its caption at once; while off the size stays put.
   virtual void SetAutoSize(bool on) = 0;
+  // The width `text` takes in the label's font, twips, measured as AutoSize measures a caption.
+  virtual double TextWidth(const QString& text) const = 0;
 };
 
 class ComboBox : public Control {
@@ -74,6 +76,7 @@ class ComboBox : public Control {
   virtual void SetText(const QString& text) = 0;
   virtual QString List(int i) const = 0;  // refused outside 0 .. ListCount - 1
   virtual int ListCount() const = 0;
+  virtual QStringList ListItems() const = 0;  // List(0) .. List(ListCount - 1), at once
   virtual void AddItem(const QString& item) = 0;
   virtual void AddItems(const QStringList& items) = 0;  // the same as AddItem for each, at once
   virtual void Clear() = 0;

@@ -48,6 +48,8 @@ QString QtComboBox::List(int i) const {
 
 int QtComboBox::ListCount() const { return count(); }
 
+QStringList QtComboBox::ListItems() const { return list_->stringList(); }
+
 void QtComboBox::AddItem(const QString& item) { AddItems({item}); }
 
 void QtComboBox::AddItems(const QStringList& items) {

@@ -20,6 +20,7 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   void SetText(const QString& text) override;
   QString List(int i) const override;
   int ListCount() const override;
+  QStringList ListItems() const override;
   void AddItem(const QString& item) override;
   void AddItems(const QStringList& items) override;
   // Empties the list; the edit text stays.

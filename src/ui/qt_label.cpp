@@ -22,6 +22,10 @@ void QtLabel::SetAutoSize(bool on) {
   if (autoSize_) FitCaption();
 }
 
+double QtLabel::TextWidth(const QString& text) const {
+  return QFontMetrics(font()).horizontalAdvance(text) * toolkit::kTwipsPerPixel;
+}
+
 QtLabel* QtLabel::LoadCopy(const QString& name) const {
   auto* copy = new QtLabel(nullptr, name, {});
   copy->TakeOver(*this);
@@ -37,7 +41,6 @@ void QtLabel::changeEvent(QEvent* event) {
 }
 
 void QtLabel::FitCaption() {
-  const QFontMetrics metrics(font());
-  Place({Left(), Top(), metrics.horizontalAdvance(text()) * toolkit::kTwipsPerPixel,
-         metrics.height() * toolkit::kTwipsPerPixel});
+  Place(
+      {Left(), Top(), TextWidth(text()), QFontMetrics(font()).height() * toolkit::kTwipsPerPixel});
 }

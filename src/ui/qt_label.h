@@ -15,6 +15,7 @@ class QtLabel : public QtControl<QLabel, toolkit::Label> {
   QString Caption() const override;
   void SetCaption(const QString& caption) override;
   void SetAutoSize(bool on) override;
+  double TextWidth(const QString& text) const override;
 
   QtLabel* LoadCopy(const QString& name) const;
 

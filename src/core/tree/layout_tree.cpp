@@ -30,6 +30,7 @@ Slot NodeSlot(double node, double levelCount, double unitWidth, double width, do
 }  // namespace
 
 void TreeForm::LayoutTree() {
+  if (!model.treeReady) return;
   // The root is placed last: writing its text into the root box can start a whole nested refresh,
   // which then finds every other node already placed and leaves this walk nothing to finish.
   SkipOnError([&] {
@@ -40,9 +41,9 @@ void TreeForm::LayoutTree() {
     } while (node > 1);
   });
   SkipOnError([&] { picCanvas(0).Cls(); });
-  DrawTreeLines(0, cmbPrimFact(), kComboLevelPitch, 2);
+  DrawTreeLines(0, cmbPrimFact(), comboNodes_, kComboLevelPitch, 2);
   SkipOnError([&] { picCanvas(1).Cls(); });
-  DrawTreeLines(1, lblPrimFact(), kLabelLevelPitch, 1);
+  DrawTreeLines(1, lblPrimFact(), labelNodes_, kLabelLevelPitch, 1);
 }
 
 void TreeForm::PlaceNode(double node) {
@@ -55,11 +56,11 @@ void TreeForm::PlaceNode(double node) {
   };
   const double levels = model.levelCount;
   bool prime = false;
-  int element = 0;  // the node's element in the array being placed; 0 (none) until found
+  // The node's element in the array being placed; 0, which no array has, when it has none.
+  int element = comboNodes_.ElementOf(node);
   double unitWidth = 0, nodeHeight = 0, left = 0, top = 0;
 
   SkipOnError([&] {
-    element = modMain::ElementOfNode(cmbPrimFact(), node);
     unitWidth = cmbPrimFact().Item(1).Width();
     nodeHeight = cmbPrimFact().Item(1).Height();
     left = originX(0);
@@ -82,9 +83,8 @@ void TreeForm::PlaceNode(double node) {
   });
   SkipOnError([&] { cmbPrimFact().Item(element).SetVisible(node != 1); });
 
-  element = 0;
+  element = labelNodes_.ElementOf(node);
   SkipOnError([&] {
-    element = modMain::ElementOfNode(lblPrimFact(), node);
     unitWidth = lblPrimFact().Item(element).Width();
     nodeHeight = lblPrimFact().Item(1).Height();
     left = originX(1);
@@ -103,16 +103,16 @@ void TreeForm::PlaceNode(double node) {
   SkipOnError([&] { lblPrimFact().Item(element).SetVisible(true); });
 }
 
-void TreeForm::DrawTreeLines(int canvas, toolkit::ControlArray& nodes, double levelPitch,
-                             int penWidth) {
-  for (const int index : nodes.Indices()) {
+void TreeForm::DrawTreeLines(int canvas, toolkit::ControlArray& nodes,
+                             const modMain::NodeIndex& index, double levelPitch, int penWidth) {
+  for (const int element : nodes.Indices()) {
     SkipOnError([&] {
-      const double node = modMain::NodeOfIndex(nodes, index);
-      if (node <= 1) return;
-      const toolkit::Control& child = nodes.Element(modMain::ElementOfNode(nodes, node));
+      // Elements of nodes no longer in the tree stay loaded, hidden: they cost a glance each.
+      const toolkit::Control& child = nodes.Element(element);
       if (!child.Visible()) return;
-      const toolkit::Control& parent =
-          nodes.Element(modMain::ElementOfNode(nodes, tree::ParentNode(node)));
+      const double node = index.NodeOf(element);
+      if (node <= 1) return;
+      const toolkit::Control& parent = nodes.Element(index.ElementOf(tree::ParentNode(node)));
       const double nodeHeight = nodes.Element(1).Height();
       const double pitch = levelPitch * nodeHeight;
       const double top = nodeHeight - vsScroll(canvas).Value();

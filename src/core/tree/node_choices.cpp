@@ -10,7 +10,7 @@
 
 void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
   toolkit::ComboBoxArray& combos = cmbPrimFact();
-  toolkit::ComboBox& combo = combos.Item(modMain::ElementOfNode(combos, node));
+  toolkit::ComboBox& combo = combos.Item(comboNodes_.ElementOf(node));
   combo.Clear();
   QStringList items;
   if (tree::IsEvenNode(node)) {
@@ -22,15 +22,14 @@ void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
     }
   } else {
     // The odd child offers what its even sibling offers.
-    const toolkit::ComboBox& sibling = combos.Item(modMain::ElementOfNode(combos, node - 1));
-    for (int i = 0; i < sibling.ListCount(); ++i) items.append(sibling.List(i));
+    items = combos.Item(comboNodes_.ElementOf(node - 1)).ListItems();
   }
   combo.AddItems(items);
   combo.SetText(modMain::PlainText(value));
 }
 
 void TreeForm::cmbPrimFact_Click(int index) {
-  const double node = modMain::NodeOfIndex(cmbPrimFact(), index);
+  const double node = comboNodes_.NodeOf(index);
   bool ok = false;
   const double value = QLocale().toDouble(cmbPrimFact().Item(index).Text(), &ok);
   // Only a listed divisor reaches here; a text that is not a number would wreck the tree.

@@ -35,10 +35,6 @@ double IndexOfNode(toolkit::ControlArray& array, double nodeId) {
   return 0;
 }
 
-int ElementOfNode(toolkit::ControlArray& array, double nodeId) {
-  return toolkit::RoundToInt(IndexOfNode(array, nodeId));
-}
-
 double NodeOfIndex(toolkit::ControlArray& array, double index) {
   for (const int i : array.Indices()) {
     if (i == index) return TagValue(array.Element(i));
@@ -50,6 +46,31 @@ void UnloadNodeControls(toolkit::ControlArray& array) {
   for (const int index : array.Indices()) {
     if (index != 1) array.Unload(index);
   }
+}
+
+void NodeIndex::Ensure(toolkit::ControlArray& array, double nodeId) {
+  if (elements_.count(nodeId) != 0) return;
+  EnsureNodeControl(array, nodeId);
+  // Read back rather than assumed: an element left by an unload that failed may carry the id.
+  const int index = toolkit::RoundToInt(IndexOfNode(array, nodeId));
+  elements_[nodeId] = index;
+  nodes_[index] = nodeId;
+}
+
+void NodeIndex::UnloadAll(toolkit::ControlArray& array) {
+  elements_ = {{1, 1}};
+  nodes_ = {{1, 1}};
+  UnloadNodeControls(array);
+}
+
+int NodeIndex::ElementOf(double nodeId) const {
+  const auto it = elements_.find(nodeId);
+  return it == elements_.end() ? 0 : it->second;
+}
+
+double NodeIndex::NodeOf(int index) const {
+  const auto it = nodes_.find(index);
+  return it == nodes_.end() ? 0 : it->second;
 }
 
 void DrawSegment(toolkit::PictureBox& canvas, double x1, double y1, double x2, double y2,

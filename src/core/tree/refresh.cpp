@@ -30,6 +30,21 @@ int PrimeFactorCount(double entry) {
   return static_cast<int>(modMain::PrimeFactors(static_cast<std::uint64_t>(entry)).size());
 }
 
+// No caption of a divisor of the entry is wider than the entry's own with every digit written as
+// the widest digit: a divisor has no more digits, nor more group separators.
+double WidestCaptionWidth(const toolkit::Label& label, QString caption) {
+  const QLocale locale;
+  QString widestDigit;
+  double widest = -1;
+  for (int d = 0; d <= 9; ++d) {
+    const QString digit = locale.toString(d);
+    const double width = label.TextWidth(digit);
+    if (width > widest) widest = width, widestDigit = digit;
+  }
+  for (int d = 0; d <= 9; ++d) caption.replace(locale.toString(d), widestDigit);
+  return label.TextWidth(caption);
+}
+
 }  // namespace
 
 void TreeForm::txtPrimFact_KeyPress(int, int& keyAscii) {
@@ -51,19 +66,22 @@ void TreeForm::txtPrimFact_Change(int index) {
   model.entryTooDeep = PrimeFactorCount(entry) > tree::kMaxLevels;
 
   // Every label takes over the root label's width, so size it to the widest caption of the new
-  // tree: the root's.
+  // tree: the root's, or a divisor's with as many digits that measures wider.
   toolkit::Label& rootLabel = lblPrimFact().Item(1);
-  rootLabel.SetCaption(modMain::GroupedText(entry, QLocale()));
+  const QString caption = modMain::GroupedText(entry, QLocale());
+  rootLabel.SetCaption(caption);
   rootLabel.SetAutoSize(true);
   rootLabel.SetAutoSize(false);
-  rootLabel.SetWidth(rootLabel.Width() + 2);
+  rootLabel.SetWidth(std::max(rootLabel.Width(), WidestCaptionWidth(rootLabel, caption)) + 2);
 
-  modMain::UnloadNodeControls(cmbPrimFact());
-  modMain::UnloadNodeControls(lblPrimFact());
+  comboNodes_.UnloadAll(cmbPrimFact());
+  labelNodes_.UnloadAll(lblPrimFact());
   RefreshFactorization(1);
 }
 
 void TreeForm::RefreshFactorization(double startNode) {
+  // The bars are reset and set up below before the new tree is known: no layout until it is.
+  model.treeReady = false;
   // Start from an empty view.
   SkipOnError([&] { picCanvas(0).Cls(); });
   SkipOnError([&] { picCanvas(1).Cls(); });
@@ -123,6 +141,8 @@ void TreeForm::LayOutNewTree() {
   });
   SkipOnError([&] { SetupCanvasScroll(0); });
   SkipOnError([&] { SetupCanvasScroll(1); });
+  // Laid out once, with the bars' final values, not once more for every bar the set-up moved.
+  model.treeReady = true;
   SkipOnError([&] { LayoutTree(); });
 }
 
@@ -140,8 +160,8 @@ double TreeForm::NextNode(double node) const {
 }
 
 void TreeForm::VisitNode(double node, double startNode) {
-  SkipOnError([&] { modMain::EnsureNodeControl(lblPrimFact(), node); });
-  SkipOnError([&] { modMain::EnsureNodeControl(cmbPrimFact(), node); });
+  SkipOnError([&] { labelNodes_.Ensure(lblPrimFact(), node); });
+  SkipOnError([&] { comboNodes_.Ensure(cmbPrimFact(), node); });
   const double parent = tree::ParentNode(node);
   if (node > startNode) {
     SkipOnError([&] {

@@ -8,6 +8,7 @@
 // layout and the lines; node_choices.cpp the node lists and picks; canvas_scroll.cpp the scroll
 // bars and canvas resizing.
 
+#include "core/tree/node_controls.h"
 #include "core/tree/tree_model.h"
 #include "toolkit/toolkit.h"
 
@@ -73,6 +74,11 @@ class TreeForm {
   double NextNode(double node) const;
   void VisitNode(double node, double startNode);
   void PlaceNode(double node);
-  void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, double levelPitch, int penWidth);
+  void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, const modMain::NodeIndex& index,
+                     double levelPitch, int penWidth);
   void WriteReport(const QString& text);
+
+  // The elements of cmbPrimFact and lblPrimFact by node id.
+  modMain::NodeIndex comboNodes_;
+  modMain::NodeIndex labelNodes_;
 };

@@ -38,6 +38,10 @@ struct TreeModel {
   // More prime factors than a tree of kMaxLevels levels can hold: no tree is built, and the root
   // box stands alone as for a prime.
   bool entryTooDeep = false;
+  // The walk of a composite tree is complete, so a layout places its nodes. Until then (during a
+  // refresh, and while there is no composite tree) a layout would show stale or foreign nodes,
+  // so none runs: a bar moved at a tiny canvas size in the middle of a refresh lays out nothing.
+  bool treeReady = false;
 };
 
 }  // namespace tree

@@ -2,7 +2,8 @@
 // In-memory controls behind the toolkit interface, so that the tree logic runs without a window.
 // They keep what they are given and raise their events synchronously through plain hooks, with
 // the semantics toolkit.h states. Nothing is measured from a font: a label sized to its caption
-// is kCharWidth twips a character wide and kLineHeight twips high.
+// is kCharWidth twips a character wide (its wideDigit, if set, 15 twips more) and kLineHeight
+// twips high.
 
 #include <algorithm>
 #include <climits>
@@ -77,6 +78,7 @@ class ComboBox : public Control<toolkit::ComboBox> {
   void SetText(const QString& newText) override { text = newText; }
   QString List(int i) const override { return items[Checked(i, ListCount() - 1)]; }
   int ListCount() const override { return static_cast<int>(items.size()); }
+  QStringList ListItems() const override { return items; }
   void AddItem(const QString& item) override { items.append(item); }
   void AddItems(const QStringList& more) override { items += more; }
   void Clear() override { items.clear(); }
@@ -100,12 +102,16 @@ class Label : public Control<toolkit::Label> {
   void SetForeColor(toolkit::Color color) override { foreColor = color; }
   void SetAutoSize(bool on) override {
     autoSize = on;
-    if (autoSize) Move(rect.left, rect.top, caption.size() * kCharWidth, kLineHeight);
+    if (autoSize) Move(rect.left, rect.top, TextWidth(caption), kLineHeight);
+  }
+  double TextWidth(const QString& text) const override {
+    return text.size() * kCharWidth + text.count(wideDigit) * 15;
   }
 
   QString caption;
   toolkit::Color foreColor = 0;
   bool autoSize = false;
+  QChar wideDigit = u'\0';
 };
 
 // A canvas has a 2-pixel border inside its size on each side; the corner square has none.

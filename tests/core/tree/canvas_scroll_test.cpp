@@ -1,5 +1,8 @@
 // The scroll bars of the tree canvases and what a canvas resize moves.
 
+#include <set>
+
+#include "core/arithmetic/arithmetic.h"
 #include "support/fake_tree_form.h"
 
 namespace {
@@ -98,6 +101,63 @@ TEST_F(CanvasScroll, NothingMovesWhileMinimised) {
   form.windowState = toolkit::vbNormal;
   form.picCanvas_Resize(0);
   EXPECT_EQ(NodeCombo(2).rect.left, (6000 - 3902) / 2.0 + 487.5);
+}
+
+}  // namespace
+
+namespace {
+
+// A canvas narrower than its vertical bar (a 15-pixel window) has its horizontal bar enabled
+// even with no tree, so the refresh's first scroll set-up moves it before the new tree is walked.
+class TinyCanvas : public TreeFormTest {
+ protected:
+  void Shrink() {
+    for (fake::PictureBox& canvas : form.canvas) canvas.Move(0, canvas.Top(), 225, 6000);
+  }
+
+  // Node ids of the tree the model holds now: the children of every composite node.
+  std::set<QString> CurrentTree() const {
+    std::set<QString> nodes;
+    std::vector<int> open = {1};
+    while (!open.empty()) {
+      const int node = open.back();
+      open.pop_back();
+      nodes.insert(QString::number(node));
+      if (!modMain::IsPrime(form.Model().nodeValue(node)))
+        open.insert(open.end(), {2 * node, 2 * node + 1});
+    }
+    return nodes;
+  }
+
+  template <class Array>
+  static std::set<QString> Shown(Array& array) {
+    std::set<QString> tags;
+    for (const int index : array.Indices())
+      if (array.Item(index).visible) tags.insert(array.Item(index).tag);
+    return tags;
+  }
+};
+
+TEST_F(TinyCanvas, OnlyTheCurrentTreeShowsAfterAChoice) {
+  Type("15710247");
+  Shrink();
+  Pick(9, "2121");
+  std::set<QString> tree = CurrentTree();
+  EXPECT_EQ(Shown(form.labels), tree);
+  tree.erase("1");  // the root box stands in for node 1's combo box
+  EXPECT_EQ(Shown(form.combos), tree);
+}
+
+TEST_F(TinyCanvas, ABarMovedWithNoTreeLaysNothingOut) {
+  Shrink();
+  Type("1");
+  ASSERT_GT(form.hs[1].max, 0);
+  form.hs[1].SetValue(1);
+  EXPECT_FALSE(form.labels.Item(1).visible);
+  Type("7");
+  const fake::Rect root = form.box[0].rect;
+  form.hs[0].SetValue(1);
+  EXPECT_EQ(form.box[0].rect, root) << "a prime's root box stays centred";
 }
 
 }  // namespace

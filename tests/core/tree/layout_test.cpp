@@ -29,6 +29,7 @@ TEST_F(Layout, TreeOfTwelveOnWideCanvases) {
   Type("12");
   EXPECT_EQ(form.Model().contentWidth[0], 3902);
   EXPECT_EQ(form.Model().contentWidth[1], 730);
+  EXPECT_EQ(form.Model().contentHeight[1], 881.5);  // 195 x 3 levels x 1.5 + 4
   EXPECT_EQ(form.box[0].rect, (fake::Rect{3239, 315, 975, 315}));
   const std::tuple<int, double, double, double, double, QString, bool> nodes[] = {
       // node, its combo box's left and top, its label's left and top, caption, prime
@@ -80,6 +81,19 @@ TEST_F(Layout, GroupedCaptionsAndDroppedNodesHiddenWithoutLines) {
   }
   EXPECT_EQ(form.canvas[0].lines.size(), 6u);  // 1-2, 1-3, 3-6, 3-7, 6-12, 6-13
   EXPECT_EQ(form.canvas[1].lines.size(), 6u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Layout, LabelsFitTheWidestCaptionAnyDivisorCanShow) {
+  form.labels.Item(1).wideDigit = u'9';  // a 9 measures 15 twips more than other characters
+  Type("1234567");  // 127 x 9721: a divisor with a 9 measures wider than the entry itself
+  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 2) << "as wide as 9,999,999";
+  form.labels.Item(1).wideDigit = u'\0';
+  Type("360");
+  EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 2) << "its own caption when digits measure alike";
 }
 
 }  // namespace

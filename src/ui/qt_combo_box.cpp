@@ -1,8 +1,13 @@
 #include "ui/qt_combo_box.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringListModel>
+#include <QWheelEvent>
+
+#include "ui/full_value_hint.h"
 
 namespace {
 
@@ -35,6 +40,10 @@ QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& 
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   connect(this, &QComboBox::activated, this, [this] { Raise(onClick); });
+  // Focus by click and Tab only: a wheel turned over the tree scrolls it and must not pull the
+  // focus into the boxes it passes.
+  setFocusPolicy(Qt::StrongFocus);
+  new FullValueHint(lineEdit(), this);
 }
 
 QString QtComboBox::Text() const { return lineEdit()->text(); }
@@ -66,6 +75,11 @@ void QtComboBox::Clear() {
   setEditText(text);
 }
 
+void QtComboBox::SetTag(const QString& tag) {
+  QtControl::SetTag(tag);
+  Raise(onTagChanged);
+}
+
 QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
   auto* copy = new QtComboBox(nullptr, name, {});
   copy->TakeOver(*this);
@@ -78,4 +92,15 @@ QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
 void QtComboBox::keyPressEvent(QKeyEvent* event) {
   Raise(onKeyDown, VirtualKeyCode(*event), ShiftState(*event));
   QComboBox::keyPressEvent(event);
+}
+
+void QtComboBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+void QtComboBox::showPopup() {
+  QComboBox::showPopup();
+  const int item = findText(Text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (item < 0) return;
+  const QModelIndex at = model()->index(item, modelColumn(), rootModelIndex());
+  view()->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+  view()->scrollTo(at, QAbstractItemView::PositionAtCenter);
 }

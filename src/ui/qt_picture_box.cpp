@@ -6,6 +6,8 @@
 #include <QPen>
 #include <algorithm>
 
+#include "ui/qt_canvas_view.h"
+
 namespace {
 constexpr int kBorderPixels = 2;
 }
@@ -15,6 +17,7 @@ QtPictureBox::QtPictureBox(QWidget* container, const QString& name, const TwipRe
     : QtControl(container, name, rect), bordered_(bordered) {
   if (bordered_) setContentsMargins(kBorderPixels, kBorderPixels, kBorderPixels, kBorderPixels);
   setAutoFillBackground(true);
+  view_ = new QtCanvasView(this, lines_);
 }
 
 double QtPictureBox::ScaleWidth() const { return std::max(0.0, Width() - 2 * BorderTwips()); }
@@ -23,12 +26,12 @@ double QtPictureBox::ScaleHeight() const { return std::max(0.0, Height() - 2 * B
 
 void QtPictureBox::Cls() {
   lines_.clear();
-  update();
+  view_->update();
 }
 
 void QtPictureBox::Line(double x1, double y1, double x2, double y2, toolkit::Color color) {
   lines_.push_back({x1, y1, x2, y2, color, drawWidth_});
-  update();
+  view_->update();
 }
 
 int QtPictureBox::DrawWidth() const { return drawWidth_; }
@@ -43,15 +46,15 @@ const std::vector<toolkit::Segment>& QtPictureBox::Lines() const { return lines_
 void QtPictureBox::SizeChanged() { Raise(onResize); }
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
+  if (!bordered_) return;
   QPainter painter(this);
-  if (bordered_) qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
-  const QRect inner = contentsRect();
-  painter.setClipRect(inner);
-  painter.translate(inner.topLeft());
-  for (const toolkit::Segment& line : lines_) {
-    painter.setPen(QPen(ToQColor(line.color), line.width, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
-                     TwipsToPixels(line.y2));
+  qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
+  // A box that takes the focus shows it on its border, the one part of it no child covers.
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kBorderPixels, Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
 }
 

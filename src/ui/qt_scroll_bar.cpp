@@ -1,5 +1,8 @@
 #include "ui/qt_scroll_bar.h"
 
+#include <QPainter>
+#include <QPen>
+#include <QStyleOptionSlider>
 #include <string>
 
 namespace {
@@ -50,4 +53,24 @@ int QtScrollBar::LargeChange() const { return pageStep(); }
 void QtScrollBar::SetLargeChange(int step) {
   RefuseNegative(step, "LargeChange");
   setPageStep(step);
+}
+
+void QtScrollBar::paintEvent(QPaintEvent* event) {
+  if (isEnabled()) {
+    QScrollBar::paintEvent(event);
+  } else {
+    // A disabled bar shows its groove and arrows but no thumb: with nothing to scroll, a thumb
+    // filling the groove would still look as if it could be dragged.
+    QPainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls &= ~QStyle::SC_ScrollBarSlider;
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+  }
+  // The style draws no focus mark on a scroll bar; a bar that takes the focus needs one.
+  if (hasFocus()) {
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
 }

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "ui/full_value_hint.h"
+
 namespace {
 
 // The character a key press types, as the key-press hook sees it: a printable character or
@@ -20,6 +22,9 @@ int KeyAscii(const QKeyEvent& event) {
 
 QtTextBox::QtTextBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
+  // The hint sees a change before the change event does: the event may write the same text back,
+  // which clears the modified flag that tells typing from writing.
+  new FullValueHint(this, this);
   connect(this, &QLineEdit::textChanged, this, [this] { Raise(onChange); });
 }
 

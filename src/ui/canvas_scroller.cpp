@@ -176,10 +176,16 @@ void CanvasScroller::ScrollIntoView(const QWidget* widget) {
   while (widget != nullptr && widget->parentWidget() != view_) widget = widget->parentWidget();
   const auto* control = dynamic_cast<const toolkit::Control*>(widget);
   if (control == nullptr) return;
-  // Distances to move so that the control's far edge, and then its near edge, show.
+  // How far to move along one axis: a control partly shown moves just far enough to show in
+  // full (its near edge first when it is larger than the view); one wholly out of sight comes to
+  // the middle, among its neighbours and lines.
   auto shift = [](double near, double size, double shown) {
-    double by = std::max(0.0, near + size - shown);
-    by = std::min(by, near);
+    double by = 0;
+    if (near + size <= 0 || near >= shown) {
+      by = near + size / 2 - shown / 2;
+    } else {
+      by = std::min(std::max(0.0, near + size - shown), near);
+    }
     return by < 0 ? std::floor(by) : std::ceil(by);
   };
   const double across =

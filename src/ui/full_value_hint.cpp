@@ -34,7 +34,7 @@ bool FullValueHint::eventFilter(QObject* watched, QEvent* event) {
 
 void FullValueHint::TextChanged() {
   box_->setToolTip(GroupedValue(edit_->text()));
-  // Text the program writes shows from its start; text being typed keeps its cursor. (Writing
-  // the text clears the modified flag, typing sets it.)
-  if (!edit_->isModified()) edit_->setCursorPosition(0);
+  // The box being typed in keeps its cursor, also when the program writes the typed text back
+  // in a plainer form. (Its window's focus widget, whether the window is active or not.)
+  if (box_->window()->focusWidget() != box_) edit_->setCursorPosition(0);
 }

@@ -7,8 +7,8 @@ class QWidget;
 
 // Shows a number box's whole value however narrow the box: a tooltip with the value in the
 // locale's digit grouping that follows every change of the text, and the text scrolled to its
-// first digit when the program writes it and when the box loses the focus (a line edit otherwise
-// keeps showing the end, where the cursor was left).
+// first digit whenever the box does not have the focus (a line edit otherwise keeps showing the
+// end, where the cursor was left).
 class FullValueHint : public QObject {
   Q_OBJECT
 

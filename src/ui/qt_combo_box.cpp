@@ -48,7 +48,10 @@ QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& 
 
 QString QtComboBox::Text() const { return lineEdit()->text(); }
 
-void QtComboBox::SetText(const QString& text) { setEditText(text); }
+void QtComboBox::SetText(const QString& text) {
+  // The same text again changes nothing, also not the cursor, which Qt would move to the end.
+  if (text != Text()) setEditText(text);
+}
 
 QString QtComboBox::List(int i) const {
   if (i < 0 || i >= count()) throw toolkit::Refused("List: index out of range");

@@ -64,7 +64,8 @@ void QtScrollBar::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QStyleOptionSlider option;
     initStyleOption(&option);
-    option.subControls &= ~QStyle::SC_ScrollBarSlider;
+    option.subControls =
+        QStyle::SubControls(QStyle::SC_All).setFlag(QStyle::SC_ScrollBarSlider, false);
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
   }
   // The style draws no focus mark on a scroll bar; a bar that takes the focus needs one.

@@ -22,15 +22,16 @@ int KeyAscii(const QKeyEvent& event) {
 
 QtTextBox::QtTextBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
-  // The hint sees a change before the change event does: the event may write the same text back,
-  // which clears the modified flag that tells typing from writing.
-  new FullValueHint(this, this);
   connect(this, &QLineEdit::textChanged, this, [this] { Raise(onChange); });
+  new FullValueHint(this, this);
 }
 
 QString QtTextBox::Text() const { return text(); }
 
-void QtTextBox::SetText(const QString& text) { setText(text); }
+void QtTextBox::SetText(const QString& text) {
+  // The same text again changes nothing, also not the cursor, which Qt would move to the end.
+  if (text != this->text()) setText(text);
+}
 
 void QtTextBox::keyPressEvent(QKeyEvent* event) {
   const int typed = KeyAscii(*event);

@@ -3,7 +3,6 @@
 #include <qdrawutil.h>
 
 #include <QPainter>
-#include <QPen>
 #include <algorithm>
 
 #include "ui/qt_canvas_view.h"
@@ -47,15 +46,12 @@ void QtPictureBox::SizeChanged() { Raise(onResize); }
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
   if (!bordered_) return;
-  QPainter painter(this);
-  qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
-  // A box that takes the focus shows it on its border, the one part of it no child covers.
-  if (hasFocus()) {
-    painter.setPen(QPen(palette().color(QPalette::Highlight), kBorderPixels, Qt::SolidLine,
-                        Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  {
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
   }
+  // A canvas that takes the focus shows it on its border, the one part of it no child covers.
+  PaintFocusFrame(*this);
 }
 
 double QtPictureBox::BorderTwips() const {

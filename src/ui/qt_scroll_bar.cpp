@@ -1,7 +1,6 @@
 #include "ui/qt_scroll_bar.h"
 
 #include <QPainter>
-#include <QPen>
 #include <QStyleOptionSlider>
 #include <string>
 
@@ -69,9 +68,5 @@ void QtScrollBar::paintEvent(QPaintEvent* event) {
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
   }
   // The style draws no focus mark on a scroll bar; a bar that takes the focus needs one.
-  if (hasFocus()) {
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-  }
+  PaintFocusFrame(*this);
 }

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -167,6 +168,8 @@ void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
   if (focused && node && cmbPrimFact_->Holds(index, node) && !node->isHidden() &&
       !node->hasFocus()) {
     node->setFocus(Qt::OtherFocusReason);
+    // As when tabbed to: the whole value selected, so that typing replaces it.
+    node->lineEdit()->selectAll();
   }
 }
 

@@ -73,14 +73,14 @@ bool CanvasScroller::Wheel(const QWheelEvent& event, QtScrollBar* over) {
     const int along = angle.x() != 0 ? angle.x() : angle.y();
     angle = over == horizontal_ ? QPoint(along, 0) : QPoint(0, along);
   }
-  // Turning the wheel away from the user (a positive angle) moves towards the top or left.
-  wheelRest_ += angle;
-  const int notchesX = wheelRest_.x() / kNotch * kNotch;
-  const int notchesY = wheelRest_.y() / kNotch * kNotch;
-  wheelRest_ -= QPoint(notchesX, notchesY);
-  // Fine-grained wheels send parts of a notch; whole notches are taken, the rest waits.
-  if (notchesX != 0) ScrollBy(*horizontal_, -Step(*horizontal_, false) * notchesX / kNotch);
-  if (notchesY != 0) ScrollBy(*vertical_, -Step(*vertical_, false) * notchesY / kNotch);
+  // A notch moves a node height; turning the wheel away from the user (a positive angle) moves
+  // towards the top or left. Fine-grained wheels send parts of a notch: whole twips are taken and
+  // the rest waits for the next turn.
+  wheelRest_ += QPointF(angle) * (-Step(*vertical_, false) / kNotch);
+  const QPoint whole(static_cast<int>(wheelRest_.x()), static_cast<int>(wheelRest_.y()));
+  wheelRest_ -= whole;
+  if (whole.x() != 0) ScrollBy(*horizontal_, whole.x());
+  if (whole.y() != 0) ScrollBy(*vertical_, whole.y());
   return true;
 }
 

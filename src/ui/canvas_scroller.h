@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -59,5 +60,5 @@ class CanvasScroller : public QObject {
   bool dragging_ = false;
   QPoint dragStart_;             // global pixels where the drag began
   int dragStartValues_[2] = {};  // the horizontal and vertical values then
-  QPoint wheelRest_;             // wheel angle too small to move a whole twip yet
+  QPointF wheelRest_;            // twips the wheel has turned that have not moved a bar yet
 };

@@ -52,9 +52,12 @@ void QtCanvasView::Fit() {
   const QRect inner = parentWidget()->contentsRect();
   int right = inner.x() + inner.width();
   int bottom = inner.y() + inner.height();
-  if (vertical_ != nullptr && !vertical_->isHidden()) right = std::min(right, vertical_->x());
-  if (horizontal_ != nullptr && !horizontal_->isHidden())
+  if (vertical_ != nullptr && !vertical_->isHidden()) {
+    right = std::min(right, vertical_->x());
+  }
+  if (horizontal_ != nullptr && !horizontal_->isHidden()) {
     bottom = std::min(bottom, horizontal_->y());
+  }
   setGeometry(inner.x(), inner.y(), std::max(0, right - inner.x()),
               std::max(0, bottom - inner.y()));
 }

@@ -1,11 +1,15 @@
 #include "ui/frmMain.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 
 #include "report/report_view.h"
 #include "toolkit/skip_on_error.h"
+#include "ui/canvas_scroller.h"
 #include "ui/design_font.h"
+#include "ui/qt_canvas_view.h"
 #include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
@@ -89,13 +93,17 @@ void frmMain::CreateControls() {
   lblInfo_->SetCaption("Enter an integer to find its prime factors  : ");
   lblInfo_->SetAutoSize(true);
 
+  // The trees' controls live in their canvases' views, which end at the scroll bars: a tree
+  // scrolled under a bar or past the border is cut off there. The views share the canvases'
+  // inner origin, so every position reads back as on the canvas.
   picCanvas_[0] = new QtPictureBox(inner_, "picCanvas_0", {1, 420, 7515, 2235});
   hsScroll_[0] = new QtScrollBar(picCanvas_[0], "hsScroll_0", {0, 1860, 7215, 255}, Qt::Horizontal);
   vsScroll_[0] = new QtScrollBar(picCanvas_[0], "vsScroll_0", {7200, 0, 255, 1875}, Qt::Vertical);
   picScroll_[0] = new QtPictureBox(picCanvas_[0], "picScroll_0", {7200, 1860, 255, 255}, false);
-  txtPrimFact_[0] = new QtTextBox(picCanvas_[0], "txtPrimFact_0", {2700, 240, 975, 315});
+  QWidget* comboTree = picCanvas_[0]->View();
+  txtPrimFact_[0] = new QtTextBox(comboTree, "txtPrimFact_0", {2700, 240, 975, 315});
   cmbPrimFact_ = new QtComboBoxArray("cmbPrimFact", this);
-  QtComboBox& rootCombo = cmbPrimFact_->Add(1, picCanvas_[0], {2700, 600, 975, 315});
+  QtComboBox& rootCombo = cmbPrimFact_->Add(1, comboTree, {2700, 600, 975, 315});
   rootCombo.SetVisible(false);
   rootCombo.SetTag("1");
 
@@ -105,7 +113,7 @@ void frmMain::CreateControls() {
   vsScroll_[1] = new QtScrollBar(picCanvas_[1], "vsScroll_1", {7200, 0, 255, 1815}, Qt::Vertical);
   picScroll_[1] = new QtPictureBox(picCanvas_[1], "picScroll_1", {7200, 1800, 255, 255}, false);
   lblPrimFact_ = new QtLabelArray("lblPrimFact", this);
-  QtLabel& rootLabel = lblPrimFact_->Add(1, picCanvas_[1], {120, 60, 60, 195});
+  QtLabel& rootLabel = lblPrimFact_->Add(1, picCanvas_[1]->View(), {120, 60, 60, 195});
   rootLabel.setAlignment(Qt::AlignCenter);
   rootLabel.SetAutoSize(true);
   rootLabel.SetTag("1");
@@ -126,9 +134,16 @@ void frmMain::CreateControls() {
     hsScroll_[i]->onChange = Guarded([this, i] { hsScroll_Change(i); });
     vsScroll_[i]->onChange = Guarded([this, i] { vsScroll_Change(i); });
   }
-  cmbPrimFact_->onClick = Guarded([this](int index) { cmbPrimFact_Click(index); });
-  cmbPrimFact_->onKeyDown = Guarded(
-      [this](int index, int keyCode, int shift) { cmbPrimFact_KeyDown(index, keyCode, shift); });
+  // A node height is a scroll step: the combo box's on canvas 0, the label's on canvas 1.
+  new CanvasScroller(picCanvas_[0], hsScroll_[0], vsScroll_[0], rootCombo);
+  new CanvasScroller(picCanvas_[1], hsScroll_[1], vsScroll_[1], rootLabel);
+
+  cmbPrimFact_->onClick = [this](int index) {
+    KeepNodeFocus(index, [this, index] { cmbPrimFact_Click(index); });
+  };
+  cmbPrimFact_->onKeyDown = [this](int index, int keyCode, int shift) {
+    KeepNodeFocus(index, [=, this] { cmbPrimFact_KeyDown(index, keyCode, shift); });
+  };
 
   // Keyboard focus order; the entry box comes first.
   QWidget* tabOrder[] = {txtPrimFact_[1], txtPrimFact_[0], picCanvas_[0], picScroll_[0],
@@ -141,6 +156,21 @@ void frmMain::CreateControls() {
   wbPreview_->addAction(mnuEditSelectAll_->Action());
   wbPreview_->addAction(mnuEditCopy_->Action());
   reportView_ = std::make_unique<ReportView>(*wbPreview_, *mnuEdit_, *mnuEditCopy_);
+}
+
+void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
+  // During one entry the element at an index stays the same node's, so the box handed back the
+  // focus is the node chosen in.
+  QPointer<QtComboBox> node;
+  SkipOnError([&] { node = &static_cast<QtComboBox&>(cmbPrimFact_->Item(index)); });
+  const bool focused = node && node->hasFocus();
+  SkipOnError(handler);
+  if (focused && node && cmbPrimFact_->Holds(index, node) && !node->isHidden() &&
+      !node->hasFocus()) {
+    node->setFocus(Qt::OtherFocusReason);
+    // As when tabbed to: the whole value selected, so that typing replaces it.
+    node->lineEdit()->selectAll();
+  }
 }
 
 void frmMain::Form_Load() {

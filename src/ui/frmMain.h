@@ -7,6 +7,7 @@
 // and About commands. The tree's members are TreeForm's (core/tree/tree_form.h).
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "core/tree/tree_form.h"
@@ -70,6 +71,10 @@ class frmMain : public QMainWindow, public TreeForm {
   void CreateControls();
   void CreateMenus();
   toolkit::Control& Pane(int index);
+  // Runs a handler of node box `index` and gives the focus back to the box if it had it: the
+  // refresh that a choice starts hides every node, and Qt moves the focus of a hidden control on
+  // to the next one, which may be a Hide button.
+  void KeepNodeFocus(int index, const std::function<void()>& handler);
 
   QWidget* inner_ = nullptr;  // the central area below the menu bar, where the controls live
   QtPictureBox* picTray_ = nullptr;

@@ -1,8 +1,13 @@
 #include "ui/qt_combo_box.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringListModel>
+#include <QWheelEvent>
+
+#include "ui/full_value_hint.h"
 
 namespace {
 
@@ -35,11 +40,18 @@ QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& 
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   connect(this, &QComboBox::activated, this, [this] { Raise(onClick); });
+  // Focus by click and Tab only: a wheel turned over the tree scrolls it and must not pull the
+  // focus into the boxes it passes.
+  setFocusPolicy(Qt::StrongFocus);
+  new FullValueHint(lineEdit(), this);
 }
 
 QString QtComboBox::Text() const { return lineEdit()->text(); }
 
-void QtComboBox::SetText(const QString& text) { setEditText(text); }
+void QtComboBox::SetText(const QString& text) {
+  // The same text again changes nothing, also not the cursor, which Qt would move to the end.
+  if (text != Text()) setEditText(text);
+}
 
 QString QtComboBox::List(int i) const {
   if (i < 0 || i >= count()) throw toolkit::Refused("List: index out of range");
@@ -68,6 +80,11 @@ void QtComboBox::Clear() {
   setEditText(text);
 }
 
+void QtComboBox::SetTag(const QString& tag) {
+  QtControl::SetTag(tag);
+  Raise(onTagChanged);
+}
+
 QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
   auto* copy = new QtComboBox(nullptr, name, {});
   copy->TakeOver(*this);
@@ -80,4 +97,15 @@ QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
 void QtComboBox::keyPressEvent(QKeyEvent* event) {
   Raise(onKeyDown, VirtualKeyCode(*event), ShiftState(*event));
   QComboBox::keyPressEvent(event);
+}
+
+void QtComboBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+void QtComboBox::showPopup() {
+  QComboBox::showPopup();
+  const int item = findText(Text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (item < 0) return;
+  const QModelIndex at = model()->index(item, modelColumn(), rootModelIndex());
+  view()->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+  view()->scrollTo(at, QAbstractItemView::PositionAtCenter);
 }

@@ -26,16 +26,26 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   // Empties the list; the edit text stays.
   void Clear() override;
 
+  void SetTag(const QString& tag) override;
+
   QtComboBox* LoadCopy(const QString& name) const;
+
+  // Opens the list with the item equal to the edit text highlighted: Up and Down start there.
+  // Highlighting is not picking: nothing is raised and the text stays.
+  void showPopup() override;
 
   // The user picked an entry of the list, with the mouse or the keyboard.
   std::function<void()> onClick;
+  // The Tag was written.
+  std::function<void()> onTagChanged;
   // A key went down (key codes as the desktop's virtual keys: Enter 13, A 65, …; shift bits:
   // 1 Shift, 2 Ctrl, 4 Alt). Enter does nothing more.
   std::function<void(int keyCode, int shift)> onKeyDown;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The wheel over a node scrolls its canvas: it never changes the node's value.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   QStringListModel* list_;  // the drop-down list's items

@@ -6,7 +6,8 @@
 #include "ui/qt_combo_box.h"
 #include "ui/qt_control_array.h"
 
-// The node combo boxes: their picks and keys reach the window with the element's index.
+// The node combo boxes: their picks and keys reach the window with the element's index, and Tab
+// visits the loaded ones in the tree's walk order, where the template stands in the focus chain.
 class QtComboBoxArray : public QtControlArray<QtComboBox, toolkit::ComboBoxArray> {
  public:
   using QtControlArray::QtControlArray;
@@ -19,4 +20,9 @@ class QtComboBoxArray : public QtControlArray<QtComboBox, toolkit::ComboBoxArray
 
  protected:
   void Wire(QtComboBox& element, int index) override;
+
+ private:
+  // Moves the element into the focus chain after the loaded element whose node comes last
+  // before its own in the walk, or right after the template when none does.
+  void PlaceInFocusOrder(int index);
 };

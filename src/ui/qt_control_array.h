@@ -41,9 +41,7 @@ class QtControlArray : public QObject, public Interface {
   void Load(int index) override {
     RefuseTaken(index);
     if (elements_.empty()) throw toolkit::Refused("Load: no element to copy");
-    ElementType& element = Insert(index, At(elements_.begin()->first).LoadCopy(ElementName(index)));
-    // Beneath its siblings: a tree scrolled under a canvas's scroll bars stays under them.
-    element.lower();
+    Insert(index, At(elements_.begin()->first).LoadCopy(ElementName(index)));
   }
 
   void Unload(int index) override {

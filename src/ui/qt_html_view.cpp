@@ -90,6 +90,23 @@ void QtHtmlView::ExecSelectAll() {
   if (textCursor() == before) RaiseSelectionChange();
 }
 
+bool QtHtmlView::event(QEvent* event) {
+  const bool handled = QTextBrowser::event(event);
+  switch (event->type()) {
+    case QEvent::Paint:
+      // The report is a Tab stop, and the style marks no focus on its frame: mark it there.
+      PaintFocusFrame(*this);
+      break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      update();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
 void QtHtmlView::contextMenuEvent(QContextMenuEvent* event) {
   if (events_ != nullptr && !events_->htmlDocument_oncontextmenu()) {
     event->accept();

@@ -24,6 +24,7 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
   void ExecSelectAll() override;
 
  protected:
+  bool event(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -3,8 +3,9 @@
 #include <qdrawutil.h>
 
 #include <QPainter>
-#include <QPen>
 #include <algorithm>
+
+#include "ui/qt_canvas_view.h"
 
 namespace {
 constexpr int kBorderPixels = 2;
@@ -15,6 +16,7 @@ QtPictureBox::QtPictureBox(QWidget* container, const QString& name, const TwipRe
     : QtControl(container, name, rect), bordered_(bordered) {
   if (bordered_) setContentsMargins(kBorderPixels, kBorderPixels, kBorderPixels, kBorderPixels);
   setAutoFillBackground(true);
+  view_ = new QtCanvasView(this, lines_);
 }
 
 double QtPictureBox::ScaleWidth() const { return std::max(0.0, Width() - 2 * BorderTwips()); }
@@ -23,12 +25,12 @@ double QtPictureBox::ScaleHeight() const { return std::max(0.0, Height() - 2 * B
 
 void QtPictureBox::Cls() {
   lines_.clear();
-  update();
+  view_->update();
 }
 
 void QtPictureBox::Line(double x1, double y1, double x2, double y2, toolkit::Color color) {
   lines_.push_back({x1, y1, x2, y2, color, drawWidth_});
-  update();
+  view_->update();
 }
 
 int QtPictureBox::DrawWidth() const { return drawWidth_; }
@@ -43,16 +45,13 @@ const std::vector<toolkit::Segment>& QtPictureBox::Lines() const { return lines_
 void QtPictureBox::SizeChanged() { Raise(onResize); }
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (bordered_) qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
-  const QRect inner = contentsRect();
-  painter.setClipRect(inner);
-  painter.translate(inner.topLeft());
-  for (const toolkit::Segment& line : lines_) {
-    painter.setPen(QPen(ToQColor(line.color), line.width, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
-                     TwipsToPixels(line.y2));
+  if (!bordered_) return;
+  {
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
   }
+  // A canvas that takes the focus shows it on its border, the one part of it no child covers.
+  PaintFocusFrame(*this);
 }
 
 double QtPictureBox::BorderTwips() const {

@@ -7,8 +7,10 @@
 #include "toolkit/toolkit.h"
 #include "ui/qt_control.h"
 
+class QtCanvasView;
+
 // A drawing canvas or a plain container, with the sunken 2-pixel border or none. Children sit
-// inside the border.
+// inside the border; the drawing shows in the box's view, which controls may be placed in too.
 class QtPictureBox : public QtControl<QWidget, toolkit::PictureBox> {
   Q_OBJECT
 
@@ -24,6 +26,9 @@ class QtPictureBox : public QtControl<QWidget, toolkit::PictureBox> {
   void SetDrawWidth(int width) override;
   const std::vector<toolkit::Segment>& Lines() const override;
 
+  // Where the lines show: the inner area, less the scroll bars once the view follows them.
+  QtCanvasView* View() const { return view_; }
+
   // The size changed through Move or SetWidth; raised before they return, shown or not.
   std::function<void()> onResize;
 
@@ -37,4 +42,5 @@ class QtPictureBox : public QtControl<QWidget, toolkit::PictureBox> {
   bool bordered_;
   int drawWidth_ = 1;
   std::vector<toolkit::Segment> lines_;
+  QtCanvasView* view_;
 };

@@ -1,5 +1,7 @@
 #include "ui/qt_scroll_bar.h"
 
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <string>
 
 namespace {
@@ -50,4 +52,21 @@ int QtScrollBar::LargeChange() const { return pageStep(); }
 void QtScrollBar::SetLargeChange(int step) {
   RefuseNegative(step, "LargeChange");
   setPageStep(step);
+}
+
+void QtScrollBar::paintEvent(QPaintEvent* event) {
+  if (isEnabled()) {
+    QScrollBar::paintEvent(event);
+  } else {
+    // A disabled bar shows its groove and arrows but no thumb: with nothing to scroll, a thumb
+    // filling the groove would still look as if it could be dragged.
+    QPainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls =
+        QStyle::SubControls(QStyle::SC_All).setFlag(QStyle::SC_ScrollBarSlider, false);
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+  }
+  // The style draws no focus mark on a scroll bar; a bar that takes the focus needs one.
+  PaintFocusFrame(*this);
 }

@@ -27,4 +27,7 @@ class QtScrollBar : public QtControl<QScrollBar, toolkit::ScrollBar> {
 
   // The value changed: by the user, by SetValue, or pulled down by a smaller Max.
   std::function<void()> onChange;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "ui/full_value_hint.h"
+
 namespace {
 
 // The character a key press types, as the key-press hook sees it: a printable character or
@@ -21,11 +23,15 @@ int KeyAscii(const QKeyEvent& event) {
 QtTextBox::QtTextBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
   connect(this, &QLineEdit::textChanged, this, [this] { Raise(onChange); });
+  new FullValueHint(this, this);
 }
 
 QString QtTextBox::Text() const { return text(); }
 
-void QtTextBox::SetText(const QString& text) { setText(text); }
+void QtTextBox::SetText(const QString& text) {
+  // The same text again changes nothing, also not the cursor, which Qt would move to the end.
+  if (text != this->text()) setText(text);
+}
 
 void QtTextBox::keyPressEvent(QKeyEvent* event) {
   const int typed = KeyAscii(*event);

@@ -6,7 +6,8 @@
 #include "toolkit/toolkit.h"
 #include "ui/qt_control.h"
 
-// A single-line text box.
+// A single-line text box. It holds a whole number here, so it shows the whole value in a
+// tooltip and its first digits while it is not being edited (FullValueHint).
 class QtTextBox : public QtControl<QLineEdit, toolkit::TextBox> {
   Q_OBJECT
 

@@ -7,6 +7,7 @@
 
 #include "app/frmAbout.h"
 #include "support/main_window_fixture.h"
+#include "ui/qt_canvas_view.h"
 
 namespace {
 
@@ -26,12 +27,12 @@ TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(entry.BackColor(), 0x00C0FFFFu);
   EXPECT_EQ(entry.parentWidget()->objectName(), "picTray");
   EXPECT_EQ(RootBox().Text(), "0");
-  EXPECT_EQ(RootBox().parentWidget(), &Canvas(0));
+  EXPECT_EQ(RootBox().parentWidget(), Canvas(0).View());
   EXPECT_EQ(Combo(1).Tag(), "1");
   EXPECT_FALSE(Combo(1).Visible());
-  EXPECT_EQ(Combo(1).parentWidget(), &Canvas(0));
+  EXPECT_EQ(Combo(1).parentWidget(), Canvas(0).View());
   EXPECT_EQ(Label(1).Tag(), "1");
-  EXPECT_EQ(Label(1).parentWidget(), &Canvas(1));
+  EXPECT_EQ(Label(1).parentWidget(), Canvas(1).View());
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(Find<QtCommandButton>(QString("cmdStatus_%1").arg(i)).Caption(), "Hide");
   }

@@ -1,0 +1,167 @@
+// Using the trees in the real window: what they may paint over, the wheel, dragging, Tab, the
+// focus after a choice, full values and the open list.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QWheelEvent>
+
+#include "support/main_window_fixture.h"
+#include "ui/qt_canvas_view.h"
+
+namespace {
+
+class TreeUse : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  void Wheel(QWidget* over, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
+    QWheelEvent wheel({5, 5}, over->mapToGlobal(QPointF(5, 5)), {}, angle, {}, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &wheel);
+  }
+
+  // Names of the Tab stops after the entry box, node combo boxes as "node <id>".
+  QStringList TabStops() {
+    QStringList stops;
+    for (QWidget* w = Entry().nextInFocusChain(); w != &Entry(); w = w->nextInFocusChain()) {
+      const bool stop = (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled();
+      if (!stop || w->focusProxy() != nullptr) continue;  // a combo box's edit field is no stop
+      const auto* combo = qobject_cast<QtComboBox*>(w);
+      stops << (combo ? "node " + combo->Tag() : w->objectName());
+    }
+    return stops;
+  }
+};
+
+// 1024 scrolled until the root box straddles the vertical bar, and a window too small for it.
+TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorder) {
+  Type("1024");
+  const double vsLeft = VScroll(0).Left();
+  HScroll(0).SetValue(HScroll(0).Value() - qRound(vsLeft - 300 - RootBox().Left()));
+  ASSERT_LT(RootBox().Left(), vsLeft);
+  ASSERT_GT(RootBox().Left() + RootBox().Width(), vsLeft);
+  for (bool small : {false, true}) {
+    if (small) SetInnerSize(350 * 15, 220 * 15);
+    for (int k = 0; k < 2; ++k) {
+      const QRect view = Canvas(k).View()->geometry();
+      // No node fill, root fill or line colour anywhere outside the view.
+      const QImage shot = Canvas(k).grab().toImage();
+      int stray = 0;
+      for (int i = 0; i < shot.width() * shot.height(); ++i) {
+        const QPoint at(i % shot.width(), i / shot.width());
+        const QColor c = shot.pixelColor(at);
+        stray +=
+            !view.contains(at) && (c == QColor(255, 255, 192) || c == Qt::yellow || c == Qt::red);
+      }
+      EXPECT_EQ(stray, 0) << "canvas " << k << (small ? " in a small window" : "");
+    }
+  }
+}
+
+TEST_F(TreeUse, BarsAndCornerEndAtTheInnerEdgesForFractionalSizes) {
+  for (double height : {1800.0, 1893.3, 1897.5, 1904.9, 1911.25}) {
+    Canvas(0).Move(0.4, 750.6, 9284.5, height);
+    const QRect inner = Canvas(0).contentsRect();
+    const QRect corner = Find<QtPictureBox>("picScroll_0").geometry();
+    const QRect bars = VScroll(0).geometry() | HScroll(0).geometry() | corner;
+    EXPECT_EQ(bars.bottomRight(), inner.bottomRight()) << height;
+    EXPECT_EQ(corner.topLeft(), QPoint(VScroll(0).x(), HScroll(0).y())) << height;
+    EXPECT_EQ(Canvas(0).View()->geometry().bottom() + 1, HScroll(0).y()) << height;
+  }
+}
+
+TEST_F(TreeUse, WheelAndDragMoveTheBarsAndTheTree) {
+  Type("1024");
+  const double h = Combo(1).Height();  // one notch: a combo box's height, in twips
+  QWidget* view = Canvas(0).View();
+  const int x0 = HScroll(0).Value();
+  const double left = RootBox().Left(), top = RootBox().Top();
+  Wheel(view, {0, -120});
+  EXPECT_EQ(VScroll(0).Value(), h);
+  EXPECT_DOUBLE_EQ(RootBox().Top(), top - h);
+  Wheel(view, {0, 360});  // held at 0
+  EXPECT_EQ(VScroll(0).Value(), 0);
+  Wheel(view, {0, -120}, Qt::ShiftModifier);
+  Wheel(&HScroll(0), {0, -240});
+  EXPECT_EQ(HScroll(0).Value(), x0 + 3 * h);
+  EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h);
+  Wheel(&NodeCombo(2), {0, -120});  // a node passes the wheel on to the canvas: no pick
+  EXPECT_EQ(NodeCombo(2).Text(), "512");
+
+  // Dragging the background 20 px left and 10 px up pans the tree with the pointer.
+  QTest::mousePress(view, Qt::LeftButton, {}, {40, 60});
+  QTest::mouseMove(view, {20, 50});
+  QTest::mouseRelease(view, Qt::LeftButton, {}, {20, 50});
+  EXPECT_EQ(HScroll(0).Value(), x0 + 3 * h + 300);
+  EXPECT_EQ(VScroll(0).Value(), 150);
+  EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h - 300);
+}
+
+TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoView) {
+  Type("360");
+  Pick(3, "8");  // 360 = 45 x 8: nodes 6, 7, 12, 13 are loaded
+  Pick(2, "4");  // 360 = 4 x 90: 24 and 25 are loaded last but walk between 12 and 13
+  // The design's order; a disabled bar is no stop.
+  QStringList expected = {"txtPrimFact_0", "picCanvas_0"};
+  auto bars = [&](int k) {
+    for (QtScrollBar* bar : {&VScroll(k), &HScroll(k)}) {
+      if (bar->Enabled()) expected << bar->objectName();
+    }
+  };
+  bars(0);
+  for (int node : {2, 4, 5, 3, 6, 12, 24, 25, 13, 7}) expected << QString("node %1").arg(node);
+  expected << "picCanvas_1";
+  bars(1);
+  expected << QStringList{"wbPreview", "cmdStatus_0", "cmdStatus_1", "cmdStatus_2"};
+  EXPECT_EQ(TabStops(), expected);
+
+  QtComboBox& far = NodeCombo(7);  // right of and below what the view shows
+  HScroll(0).SetValue(0);
+  ASSERT_FALSE(Canvas(0).View()->rect().intersects(far.geometry()));
+  far.setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(Canvas(0).View()->rect().contains(far.geometry()));
+}
+
+TEST_F(TreeUse, TheChosenNodeKeepsTheFocusHoweverTheChoiceIsMade) {
+  Type("360");
+  for (int way = 0; way < 3; ++way) {
+    QtComboBox& node = NodeCombo(2);
+    node.setFocus();
+    const double before = Model().nodeValue(2);
+    if (way == 0) Pick(2, "12");                         // a pick in the open list
+    if (way == 1) QTest::keyClick(&node, Qt::Key_Down);  // 15, the item after 12
+    if (way == 2) QTest::keyClicks(&node, "18\r");       // typed over 15, Enter on an item
+    EXPECT_NE(Model().nodeValue(2), before) << "way " << way;
+    EXPECT_EQ(QApplication::focusWidget(), &NodeCombo(2)) << "way " << way;
+  }
+}
+
+TEST_F(TreeUse, BoxesShowTheirFullValueAndOpenListsTheNodesValue) {
+  Type("123456789012345");
+  RootBox().setFocus();
+  RootBox().end(false);
+  Entry().setFocus();
+  EXPECT_EQ(Entry().toolTip(), "123,456,789,012,345");
+  EXPECT_EQ(RootBox().toolTip(), "123,456,789,012,345");
+  EXPECT_EQ(RootBox().cursorPosition(), 0) << "shown from the first digit once the focus left";
+  EXPECT_EQ(NodeCombo(2).toolTip(), "41,152,263,004,115");
+  EXPECT_EQ(NodeCombo(2).lineEdit()->cursorPosition(), 0);
+
+  Type("12");
+  QtComboBox& node = NodeCombo(2);  // 6, listing 2 3 4 6
+  QSignalSpy picks(&node, &QComboBox::activated);
+  node.showPopup();
+  EXPECT_EQ(node.view()->currentIndex().row(), 3);
+  QTest::keyClick(node.view(), Qt::Key_Up);
+  EXPECT_EQ(node.view()->currentIndex().row(), 2);
+  node.hidePopup();
+  EXPECT_EQ(picks.count(), 0);
+  EXPECT_EQ(node.Text(), "6");
+}
+
+}  // namespace

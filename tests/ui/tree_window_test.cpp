@@ -22,7 +22,7 @@ TEST_F(TreeWindow, TypingBuildsTheTreeAndWritesTheReport) {
       {&NodeCombo(5), &NodeCombo(4), 65, 149}};
   for (const auto& [control, other, dx, top] : places) {
     EXPECT_EQ(control->x() - other->x(), dx) << control->objectName().toStdString();
-    EXPECT_EQ(control->y(), top) << control->objectName().toStdString();
+    EXPECT_EQ(control->mapTo(&Canvas(0), QPoint()).y(), top) << control->objectName().toStdString();
     EXPECT_TRUE(control->isVisible());
   }
 }

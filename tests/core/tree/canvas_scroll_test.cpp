@@ -27,6 +27,7 @@ TEST_F(CanvasScroll, BarsAndCornerSitOnTheCanvasEdges) {
     EXPECT_EQ(form.vs[i].enabled, vsEnabled) << i;
     EXPECT_EQ(form.vs[i].max, vsMax) << i;
     EXPECT_EQ(form.vs[i].largeChange, vsLargeChange) << i;
+    EXPECT_EQ(form.vs[i].smallChange, 1) << i;
     EXPECT_EQ(form.vs[i].value, 0) << "the tree starts at its top";
   }
 }

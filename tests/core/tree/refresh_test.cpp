@@ -69,8 +69,8 @@ TEST_F(Refresh, EnterTakesOnlyATextEqualToAListItem) {
   const int enter = toolkit::vbKeyReturn;
   const std::tuple<QString, int, double> cases[] = {
       // typed, key, node 2 afterwards
-      {"4", enter, 4}, {"04", enter, 6}, {" 4", enter, 6}, {"4 ", enter, 6},
-      {"", enter, 6},  {"5", enter, 6},  {"4", 'A', 6}};
+      {"4", enter, 4},  {"2", enter, 2}, {"04", enter, 6}, {" 4", enter, 6},
+      {"4 ", enter, 6}, {"", enter, 6},  {"5", enter, 6},  {"4", 'A', 6}};
   for (const auto& [typed, key, node2] : cases) {
     Type("12");
     NodeCombo(2).text = typed;
@@ -94,6 +94,7 @@ TEST_F(Refresh, EntriesWithoutATree) {
     EXPECT_EQ(form.box[0].text, entry);
     for (const int index : form.combos.Indices()) EXPECT_FALSE(form.combos.Item(index).visible);
     EXPECT_FALSE(form.labels.Item(1).visible);
+    EXPECT_TRUE(form.canvas[0].lines.empty() && form.canvas[1].lines.empty()) << "12's are gone";
     EXPECT_TRUE(form.document.BodyInnerHtml().contains(reportSays));
   }
   EXPECT_EQ(form.box[0].rect.left, 3240);  // (7455 - 975) / 2 on the canvas 7515 - 2 x 30 wide

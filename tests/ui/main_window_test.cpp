@@ -90,6 +90,21 @@ TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
   }
 }
 
+TEST_F(MainWindow, TabFollowsTheDesignOrderWithTheNodesWhereTheirTemplateStands) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  Type("12");
+  QStringList stops;
+  for (int i = 0; i < 16; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    stops << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(stops, QStringList({"txtPrimFact_0", "picCanvas_0", "vsScroll_0", "cmbPrimFact_2",
+                                "cmbPrimFact_3", "cmbPrimFact_4", "cmbPrimFact_5", "picCanvas_1",
+                                "wbPreview", "cmdStatus_0", "cmdStatus_1", "cmdStatus_2",
+                                "txtPrimFact_1", "txtPrimFact_0", "picCanvas_0", "vsScroll_0"}));
+}
+
 TEST_F(MainWindow, ToggleTwiceRestoresTheLayout) {
   const double top = Canvas(1).Top(), height = Canvas(1).Height();
   auto& button = Find<QtCommandButton>("cmdStatus_1");

@@ -162,3 +162,15 @@ TEST_F(TinyCanvas, ABarMovedWithNoTreeLaysNothingOut) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CanvasScroll, ABarDisabledByAResizeReturnsToZero) {
+  Type("32768");
+  ASSERT_GT(form.hs[0].value, 1);
+  form.canvas[0].Move(0, form.canvas[0].Top(), 3e7, form.canvas[0].Height());
+  EXPECT_FALSE(form.hs[0].enabled);
+  EXPECT_EQ(form.hs[0].value, 0);
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,10 +42,7 @@ QStringList TableRows(const QString& html) {
 
 TEST(ReportText, WorkedReportsAreExact) {
   const QString neither = kHead + "This number is neither prime nor composite" + kClosing;
-  const struct {
-    double n;
-    QString html;
-  } cases[] = {
+  const std::pair<double, QString> cases[] = {
       {12, kHead + "&nbsp;&nbsp;The prime factorization of 12 is <br><br>12 = 2 x 2 x 3" + kOr +
                "2<sup>2</sup>x 3" + kTableStart +
                "<blockquote><table><tr><td align='right'><font color=#FF0000>2</font></td><td><u>|"
@@ -57,27 +55,19 @@ TEST(ReportText, WorkedReportsAreExact) {
               "</table></blockquote>" +
               kClosing},
       {1, neither},
-      {0, neither},
-  };
-  for (const auto& c : cases) EXPECT_EQ(report::ReportText(c.n, kEnglish, 15), c.html) << c.n;
+      {0, neither}};
+  for (const auto& [n, html] : cases) EXPECT_EQ(report::ReportText(n, kEnglish, 15), html) << n;
 }
 
-TEST(ReportText, FactorizationLinesGroupDigitsAndJoinPowers) {
-  const struct {
-    double n;
-    QString line;
-  } cases[] = {
+// The product forms, digits grouped, and the division tables are checked up to 5000 below.
+TEST(ReportText, FactorizationLinesJoinPowers) {
+  const std::pair<double, QString> cases[] = {
       {30, "30 = 2 x 3 x 5"},
       {18, "18 = 2 x 3 x 3" + kOr + "2 x 3<sup>2</sup>"},
       {360, "360 = 2 x 2 x 2 x 3 x 3 x 5" + kOr + "2<sup>3</sup>x 3<sup>2</sup>x 5"},
-      {1001, "1,001 = 7 x 11 x 13"},
-      {1024, "1,024 = 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2" + kOr + "2<sup>10</sup>"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FactorizationLine(report::ReportText(c.n, kEnglish, 15)), c.line) << c.n;
-  }
-  EXPECT_EQ(TableRows(report::ReportText(360, kEnglish, 15)),
-            QStringList({"2|360", "2|180", "2|90", "3|45", "3|15", "5"}));
+      {1024, "1,024 = 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2 x 2" + kOr + "2<sup>10</sup>"}};
+  for (const auto& [n, line] : cases)
+    EXPECT_EQ(FactorizationLine(report::ReportText(n, kEnglish, 15)), line) << n;
 }
 
 TEST(ReportText, GroupsNumbersAsTheLocaleDoesButNeverExponents) {
@@ -91,16 +81,12 @@ TEST(ReportText, GroupsNumbersAsTheLocaleDoesButNeverExponents) {
 }
 
 TEST(ReportText, MoreThan15FactorsAddsTheTooDeepParagraphToTheCompleteReport) {
-  const struct {
-    double n;
-    int exponent;
-  } cases[] = {{32768, 15}, {65536, 16}, {std::ldexp(1.0, 49), 49}};
-  for (const auto& c : cases) {
-    const QString html = report::ReportText(c.n, kEnglish, 15);
+  for (const int exponent : {15, 16, 49}) {
+    const QString html = report::ReportText(std::ldexp(1.0, exponent), kEnglish, 15);
     const QString line = FactorizationLine(html);
-    EXPECT_TRUE(line.endsWith(kOr + QString("2<sup>%1</sup>").arg(c.exponent))) << c.n;
-    EXPECT_EQ(html.contains(line + kTooDeep + kTableStart), c.exponent > 15) << c.n;
-    EXPECT_EQ(TableRows(html).size(), c.exponent) << c.n;
+    EXPECT_TRUE(line.endsWith(kOr + QString("2<sup>%1</sup>").arg(exponent))) << exponent;
+    EXPECT_EQ(html.contains(line + kTooDeep + kTableStart), exponent > 15) << exponent;
+    EXPECT_EQ(TableRows(html).size(), exponent) << exponent;
   }
 }
 

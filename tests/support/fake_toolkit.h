@@ -10,7 +10,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <type_traits>
 #include <utility>
 
 #include "report/html_view.h"
@@ -153,8 +152,6 @@ class ScrollBar : public Control<toolkit::ScrollBar> {
   int value = 0, max = 32767, smallChange = 1, largeChange = 1;
   bool enabled = true;
   std::function<void()> onChange;
-
- private:
   void Change(int newValue) {
     if (std::exchange(value, newValue) != newValue && onChange) onChange();
   }
@@ -180,7 +177,7 @@ class Array : public Interface {
     if (elements.count(index) != 0) throw toolkit::Refused("Load: index already loaded");
     auto copy = std::make_unique<Kind>(Item(Indices().at(0)));
     copy->visible = false;
-    if constexpr (std::is_base_of_v<toolkit::ComboBox, Kind>) copy->items.clear();
+    if constexpr (requires { copy->items; }) copy->items.clear();
     elements[index] = std::move(copy);
   }
   void Unload(int index) override {

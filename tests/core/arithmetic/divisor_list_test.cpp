@@ -29,24 +29,19 @@ TEST(ArithDivisorList, WorkedValuesAndCorners) {
       {1.5, "1 1.5"},
       {6.2, "1 2 3.1 6.2"},
       {12.5, "1 2 3 4.166666666666667 6.25 12.5"}};
-  for (const auto& [n, divisors] : cases) {
+  for (const auto& [n, divisors] : cases)
     EXPECT_EQ(modMain::DivisorList(n).toStdString(), divisors) << std::setprecision(17) << n;
-  }
-  for (const double n : {0x1p53, std::numeric_limits<double>::infinity()}) {
+  for (const double n : {0x1p53, std::numeric_limits<double>::infinity()})
     EXPECT_THROW(modMain::DivisorList(n), std::domain_error) << n;
-  }
 }
 
 TEST(ArithDivisorList, HighlyCompositeNumberListsEveryDivisorOnceInOrder) {
   const double n = 866421317361600;
   const QStringList items = modMain::DivisorList(n).split(' ');
   ASSERT_EQ(items.size(), 26880);
-  double previous = 0;
-  for (const QString& item : items) {
-    const double d = item.toDouble();
-    EXPECT_GT(d, previous);
-    EXPECT_EQ(std::fmod(n, d), 0) << item.toStdString();
-    previous = d;
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(std::fmod(n, items[i].toDouble()), 0) << items[i].toStdString();
+    EXPECT_GT(items[i].toDouble(), i > 0 ? items[i - 1].toDouble() : 0);
   }
 }
 

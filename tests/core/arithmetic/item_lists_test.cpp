@@ -4,6 +4,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,23 +32,18 @@ TEST(ArithDistinctItems, KeepsFirstOccurrenceOfEachText) {
 
 TEST(ArithSortList, NumericAndStableInBothDirections) {
   const QStringList mixed = {"3", "2.0", "1", "2", "+2", "02"};
-  const struct {
-    QStringList items;
-    bool ascending;
-    QStringList sorted;
-  } cases[] = {
+  const std::tuple<QStringList, bool, QStringList> cases[] = {
+      // items, ascending, sorted
       {{"10", "9", "100"}, true, {"9", "10", "100"}},
       {{"10", "9", "100"}, false, {"100", "10", "9"}},
       {{"2", "02"}, false, {"2", "02"}},
       {{"02", "2"}, true, {"02", "2"}},
       {mixed, true, {"1", "2.0", "2", "+2", "02", "3"}},
       {mixed, false, {"3", "2.0", "2", "+2", "02", "1"}},
-      {{"-0", "0", "-1", ".5", "0.50"}, true, {"-1", "-0", "0", ".5", "0.50"}},
-  };
-  for (const auto& c : cases) {
-    QStringList items = c.items;
-    modMain::SortList(items, c.ascending);
-    EXPECT_EQ(Texts(items), Texts(c.sorted)) << c.items.join(',').toStdString() << c.ascending;
+      {{"-0", "0", "-1", ".5", "0.50"}, true, {"-1", "-0", "0", ".5", "0.50"}}};
+  for (auto [items, ascending, sorted] : cases) {
+    modMain::SortList(items, ascending);
+    EXPECT_EQ(Texts(items), Texts(sorted)) << sorted.join(',').toStdString() << ascending;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,11 +23,7 @@ Factors TrialDivisionFactors(std::uint64_t n) {
 }
 
 TEST(ArithPrimeFactors, KnownFactorizations) {
-  struct Case {
-    std::uint64_t n;
-    Factors factors;
-  };
-  const Case cases[] = {
+  const std::pair<std::uint64_t, Factors> cases[] = {
       {0, {}},
       {1, {}},
       {2, {2}},
@@ -42,27 +39,25 @@ TEST(ArithPrimeFactors, KnownFactorizations) {
       {561, {3, 11, 17}},
       {18446744073709551557ULL, {18446744073709551557ULL}},  // the largest 64-bit prime
       {4294967291ULL * 4294967279ULL, {4294967279ULL, 4294967291ULL}},
-      {18446744073709551615ULL, {3, 5, 17, 257, 641, 65537, 6700417}},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(modMain::PrimeFactors(c.n), c.factors) << c.n;
-    EXPECT_EQ(modMain::IsPrimeWhole(c.n), c.factors.size() == 1) << c.n;
-    if (c.n > 1) {
-      EXPECT_EQ(modMain::SmallestPrimeFactor(c.n), c.factors.front()) << c.n;
+      {18446744073709551615ULL, {3, 5, 17, 257, 641, 65537, 6700417}}};
+  for (const auto& [n, factors] : cases) {
+    EXPECT_EQ(modMain::PrimeFactors(n), factors) << n;
+    EXPECT_EQ(modMain::IsPrimeWhole(n), factors.size() == 1) << n;
+    if (n > 1) {
+      EXPECT_EQ(modMain::SmallestPrimeFactor(n), factors.front()) << n;
     }
   }
 }
 
-TEST(ArithPrimeFactors, RandomNumbersMatchTrialDivision) {
+// Random numbers of up to 36 bits against trial division, then products of two random primes of
+// 11 to 53 bits.
+TEST(ArithPrimeFactors, RandomNumbersSplitExactly) {
   std::mt19937_64 rng(5);
   for (int i = 0; i < 20000; ++i) {
     const std::uint64_t n = rng() >> (64 - std::uniform_int_distribution<int>(1, 36)(rng));
     ASSERT_EQ(modMain::PrimeFactors(n), TrialDivisionFactors(n)) << n;
   }
-}
-
-TEST(ArithPrimeFactors, ProductsOfLargePrimesSplitExactly) {
-  std::mt19937_64 rng(6);
+  rng.seed(6);
   auto randomPrime = [&rng](int bits) {
     std::uint64_t p = (rng() >> (64 - bits)) | (1ULL << (bits - 1)) | 1;
     while (!modMain::IsPrimeWhole(p)) p += 2;

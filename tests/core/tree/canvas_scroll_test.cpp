@@ -1,6 +1,8 @@
 // The scroll bars of the tree canvases and what a canvas resize moves.
 
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "core/arithmetic/arithmetic.h"
 #include "support/fake_tree_form.h"
@@ -8,6 +10,10 @@
 namespace {
 
 using CanvasScroll = TreeFormTest;
+
+std::tuple<bool, int, int, int, int> State(const fake::ScrollBar& bar) {
+  return {bar.enabled, bar.max, bar.largeChange, bar.smallChange, bar.value};
+}
 
 // After 12 (see layout_test.cpp): canvas 0 is 7455 x 2175 inside, the tree 3902 x 2835
 // (315 x 3 x 3 levels), so only its vertical bar is on: Max 2835 - 2175 + 255 = 915, page step
@@ -24,40 +30,27 @@ TEST_F(CanvasScroll, BarsAndCornerSitOnTheCanvasEdges) {
     EXPECT_EQ(form.hs[i].rect, hs) << i;
     EXPECT_EQ(form.vs[i].rect, vs) << i;
     EXPECT_FALSE(form.hs[i].enabled) << i;
-    EXPECT_EQ(form.vs[i].enabled, vsEnabled) << i;
-    EXPECT_EQ(form.vs[i].max, vsMax) << i;
-    EXPECT_EQ(form.vs[i].largeChange, vsLargeChange) << i;
-    EXPECT_EQ(form.vs[i].smallChange, 1) << i;
-    EXPECT_EQ(form.vs[i].value, 0) << "the tree starts at its top";
+    // The tree starts at its top: Value 0.
+    EXPECT_EQ(State(form.vs[i]), std::tuple(vsEnabled, vsMax, vsLargeChange, 1, 0)) << i;
   }
 }
 
 TEST_F(CanvasScroll, RangesAndStepsRoundHalvesToEven) {
   Type("12");
   // The excess of the tree's width over the canvas's 7455 less the 255 of the vertical bar, and
-  // the horizontal bar's state then.
-  const std::tuple<float, bool, int, int, int> cases[] = {{0, false, 0, 0, 0},
-                                                          {0.5, true, 0, 0, 1},
-                                                          {1, true, 1, 0, 1},
-                                                          {2, true, 2, 1, 1},
-                                                          {2.5, true, 2, 1, 1},
-                                                          {5, true, 5, 2, 1},
-                                                          {7, true, 7, 4, 1},
-                                                          {8, true, 8, 4, 2},
-                                                          {12, true, 12, 6, 2},
-                                                          {13, true, 13, 6, 3},
-                                                          {100001, true, 100001, 50000, 20000}};
-  for (const auto& [excess, enabled, max, value, largeChange] : cases) {
+  // the horizontal bar's Max, Value and LargeChange then; at no excess it is off at 0.
+  const std::tuple<float, int, int, int> cases[] = {
+      {0.5, 0, 0, 1}, {1, 1, 0, 1}, {2, 2, 1, 1},   {2.5, 2, 1, 1}, {5, 5, 2, 1},
+      {7, 7, 4, 1},   {8, 8, 4, 2}, {12, 12, 6, 2}, {13, 13, 6, 3}, {100001, 100001, 50000, 20000}};
+  for (const auto& [excess, max, value, largeChange] : cases) {
     form.model.contentWidth[0] = 7200 + excess;
     form.SetupCanvasScroll(0);
-    const fake::ScrollBar& bar = form.hs[0];
-    EXPECT_EQ(bar.enabled, enabled) << excess;
-    EXPECT_EQ(bar.value, value) << excess;
-    if (!enabled) continue;
-    EXPECT_EQ(bar.max, max) << excess;
-    EXPECT_EQ(bar.largeChange, largeChange) << excess;
-    EXPECT_EQ(bar.smallChange, 1);
+    EXPECT_EQ(State(form.hs[0]), std::tuple(true, max, largeChange, 1, value)) << excess;
   }
+  form.model.contentWidth[0] = 7200;
+  form.SetupCanvasScroll(0);
+  EXPECT_FALSE(form.hs[0].enabled);
+  EXPECT_EQ(form.hs[0].value, 0);
 }
 
 // 2^15 has 15 prime factors, the most a tree can hold: 15 levels, 315 x 3 x 15 = 14175 high, and
@@ -74,6 +67,9 @@ TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {
   EXPECT_EQ(form.vs[0].max, 14175 - 2175 + 255);
   EXPECT_EQ(NodeCombo(16385).rect.top, 315 + 14 * 945 - 12255);
   EXPECT_TRUE(NodeCombo(16385).visible);
+  form.hs[0].SetValue(7);  // a bar disabled by a resize returns to 0
+  form.canvas[0].Move(0, form.canvas[0].Top(), 3e7, form.canvas[0].Height());
+  EXPECT_EQ(std::pair(form.hs[0].enabled, form.hs[0].value), std::pair(false, 0));
 }
 
 TEST_F(CanvasScroll, ResizeRecentresALoneRootAndKeepsTheEmptyBoxInPlace) {
@@ -104,10 +100,6 @@ TEST_F(CanvasScroll, NothingMovesWhileMinimised) {
   EXPECT_EQ(NodeCombo(2).rect.left, (6000 - 3902) / 2.0 + 487.5);
 }
 
-}  // namespace
-
-namespace {
-
 // A canvas narrower than its vertical bar (a 15-pixel window) has its horizontal bar enabled
 // even with no tree, so the refresh's first scroll set-up moves it before the new tree is walked.
 class TinyCanvas : public TreeFormTest {
@@ -117,16 +109,10 @@ class TinyCanvas : public TreeFormTest {
   }
 
   // Node ids of the tree the model holds now: the children of every composite node.
-  std::set<QString> CurrentTree() const {
-    std::set<QString> nodes;
-    std::vector<int> open = {1};
-    while (!open.empty()) {
-      const int node = open.back();
-      open.pop_back();
-      nodes.insert(QString::number(node));
-      if (!modMain::IsPrime(form.Model().nodeValue(node)))
-        open.insert(open.end(), {2 * node, 2 * node + 1});
-    }
+  std::set<QString> CurrentTree(int node = 1) const {
+    std::set<QString> nodes = {QString::number(node)};
+    if (!modMain::IsPrime(form.Model().nodeValue(node)))
+      for (const int child : {2 * node, 2 * node + 1}) nodes.merge(CurrentTree(child));
     return nodes;
   }
 
@@ -159,18 +145,6 @@ TEST_F(TinyCanvas, ABarMovedWithNoTreeLaysNothingOut) {
   const fake::Rect root = form.box[0].rect;
   form.hs[0].SetValue(1);
   EXPECT_EQ(form.box[0].rect, root) << "a prime's root box stays centred";
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(CanvasScroll, ABarDisabledByAResizeReturnsToZero) {
-  Type("32768");
-  ASSERT_GT(form.hs[0].value, 1);
-  form.canvas[0].Move(0, form.canvas[0].Top(), 3e7, form.canvas[0].Height());
-  EXPECT_FALSE(form.hs[0].enabled);
-  EXPECT_EQ(form.hs[0].value, 0);
 }
 
 }  // namespace

@@ -70,9 +70,14 @@ TEST_F(Layout, TreeOfTwelveOnWideCanvases) {
   EXPECT_EQ(LineEnds(form.canvas[0], 2)[0], (Ends{3726.5, 530, 2751.5, 1160}));
 }
 
-TEST_F(Layout, GroupedCaptionsAndDroppedNodesHiddenWithoutLines) {
-  Type("1234567");  // 127 x 9721
+TEST_F(Layout, CaptionsGroupedAndWideEnoughDroppedNodesHiddenWithoutLines) {
+  form.labels.Item(1).wideDigit = u'9';  // a 9 measures 15 twips more than other characters
+  Type("1234567");  // 127 x 9721: a divisor with a 9 measures wider than the entry itself
   EXPECT_EQ(NodeLabel(1).caption, "1,234,567");
+  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 2) << "as wide as 9,999,999";
+  form.labels.Item(1).wideDigit = u'\0';
+  Type("360");
+  EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 2) << "its own caption when digits measure alike";
   Type("24");    // 24; 12, 2; 6, 2; 3, 2
   Pick(2, "3");  // 24 = 3 x 8: node 2 is a prime leaf now, node 3 = 8 grows instead
   for (const int node : {4, 5, 8, 9}) {
@@ -81,19 +86,6 @@ TEST_F(Layout, GroupedCaptionsAndDroppedNodesHiddenWithoutLines) {
   }
   EXPECT_EQ(form.canvas[0].lines.size(), 6u);  // 1-2, 1-3, 3-6, 3-7, 6-12, 6-13
   EXPECT_EQ(form.canvas[1].lines.size(), 6u);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(Layout, LabelsFitTheWidestCaptionAnyDivisorCanShow) {
-  form.labels.Item(1).wideDigit = u'9';  // a 9 measures 15 twips more than other characters
-  Type("1234567");  // 127 x 9721: a divisor with a 9 measures wider than the entry itself
-  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 2) << "as wide as 9,999,999";
-  form.labels.Item(1).wideDigit = u'\0';
-  Type("360");
-  EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 2) << "its own caption when digits measure alike";
 }
 
 }  // namespace

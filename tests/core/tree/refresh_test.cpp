@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <random>
+#include <utility>
 
 #include "report/report_text.h"
 #include "support/fake_tree_form.h"
@@ -32,8 +33,13 @@ TEST_F(Refresh, WalksTheTreeInPreOrderWithTheDefaultSplit) {
   }
 }
 
-TEST_F(Refresh, ChoicesRebuildTheTreeFromTheChosenNode) {
+// Node lists offer the proper divisors of the parent; choices rebuild the tree from the node.
+TEST_F(Refresh, NodeListsAndChoices) {
   Type("12");
+  for (const int node : {2, 3}) EXPECT_EQ(NodeCombo(node).items, QStringList({"2", "3", "4", "6"}));
+  EXPECT_EQ(NodeCombo(4).items, QStringList({"2", "3"}));  // parent 6
+  EXPECT_EQ(std::pair(NodeCombo(2).text, NodeCombo(3).text),
+            (std::pair<QString, QString>("6", "2")));
   Pick(2, "4");  // an even child: nodes 4, 5 split it, its odd sibling 3 takes 12 / 4
   EXPECT_EQ(Values({2, 3, 4, 5}), (std::vector<double>{4, 3, 2, 2}));
   EXPECT_EQ(NodeCombo(3).text, "3");
@@ -52,15 +58,6 @@ TEST_F(Refresh, ChoicesRebuildTheTreeFromTheChosenNode) {
   Pick(5, "3");  // node 2 = 6 split as 2 x 3: nodes 6 and 7 return to the default split
   EXPECT_EQ(Values({6, 7}), (std::vector<double>{3, 2}));
   EXPECT_EQ(NodeCombo(6).text, "3");
-}
-
-TEST_F(Refresh, NodeListsOfferTheProperDivisorsOfTheParent) {
-  Type("12");
-  EXPECT_EQ(NodeCombo(2).items, QStringList({"2", "3", "4", "6"}));
-  EXPECT_EQ(NodeCombo(3).items, QStringList({"2", "3", "4", "6"}));
-  EXPECT_EQ(NodeCombo(4).items, QStringList({"2", "3"}));  // parent 6
-  EXPECT_EQ(NodeCombo(2).text, "6");
-  EXPECT_EQ(NodeCombo(3).text, "2");
   Type("32");
   EXPECT_EQ(NodeCombo(4).items, QStringList({"2", "4", "8"}));  // parent 16: 4 once
 }

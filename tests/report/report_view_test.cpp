@@ -6,13 +6,11 @@
 
 #include <QElapsedTimer>
 
+#include "support/fake_toolkit.h"
+
 namespace {
 
-struct FakeDocument : HtmlDocument {
-  void SetBodyFontFamily(const QString&) override {}
-  void SetBodyFontSize(const QString&) override {}
-  QString BodyInnerHtml() const override { return {}; }
-  void SetBodyInnerHtml(const QString&) override {}
+struct FakeDocument : fake::HtmlDocument {
   QString SelectionText() const override { return selection; }
   void SetEvents(HtmlDocumentEvents* to) override { events = to; }
 
@@ -21,18 +19,7 @@ struct FakeDocument : HtmlDocument {
 };
 
 // A view whose page is ready after `checksUntilReady` looks at its ready state (never when < 0).
-struct FakeView : HtmlView {
-  void Move(double, double) override {}
-  void Move(double, double, double, double) override {}
-  double Left() const override { return 0; }
-  double Top() const override { return 0; }
-  double Width() const override { return 0; }
-  double Height() const override { return 0; }
-  void SetWidth(double) override {}
-  bool Visible() const override { return true; }
-  void SetVisible(bool) override {}
-  QString Tag() const override { return {}; }
-  void SetTag(const QString&) override {}
+struct FakeView : fake::Control<HtmlView> {
   void SetOffline(bool on) override { offline = on; }
   void Navigate(const QString& url) override { navigated << url; }
   int ReadyState() const override {
@@ -62,7 +49,7 @@ struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
   int writes = 0;
 };
 
-TEST(ReportView, SetUpOpensTheBlankPageOfflineWaitingForItAndKeepsItsDocument) {
+TEST(ReportView, SetUpOpensTheBlankPageOfflineWaitingAFewSecondsForItAndNeedsADocument) {
   FakeView view;
   view.checksUntilReady = 3;
   FakeMenu menu;
@@ -73,12 +60,9 @@ TEST(ReportView, SetUpOpensTheBlankPageOfflineWaitingForItAndKeepsItsDocument) {
   EXPECT_EQ(view.navigated, QStringList{"about:blank"});
   EXPECT_EQ(report.Document(), &view.document);
   EXPECT_NE(view.document.events, nullptr);
-}
 
-TEST(ReportView, SetUpFailsWithoutADocumentOrAfterAFewSecondsWithoutAPage) {
   FakeView noDocument;
   noDocument.hasDocument = false;
-  FakeMenu menu;
   EXPECT_FALSE(ReportView(noDocument, menu, menu).SetUp());
 
   FakeView neverReady;

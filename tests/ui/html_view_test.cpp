@@ -65,8 +65,7 @@ TEST_F(HtmlViewTest, OpensOnlyTheBlankPageAndLoadsNothingElse) {
   EXPECT_EQ(view.ReadyState(), 0);
   QTemporaryDir dir;
   const QString imagePath = dir.filePath(QStringLiteral("tree.png"));
-  QImage image(4, 4, QImage::Format_RGB32);
-  ASSERT_TRUE(image.save(imagePath));
+  ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(imagePath));
   const QString html =
       QStringLiteral("<p><a href=\"http://example.invalid/\">elsewhere</a><img src=\"tree.png\">");
   HtmlDocument& document = Open(html);

@@ -13,127 +13,93 @@ namespace {
 
 using MainWindow = MainWindowTest;
 
+// Tab order, from the entry box on, is checked with a tree in tree_use_test.cpp.
 TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_DOUBLE_EQ(window->ScaleWidth(), 9285);
   EXPECT_DOUBLE_EQ(window->ScaleHeight(), 7050);
   EXPECT_EQ(Find<QtLabel>("lblInfo").Caption(), "Enter an integer to find its prime factors  : ");
   EXPECT_TRUE(Find<QtLabel>("lblInfo").font().bold());
-  EXPECT_FALSE(Entry().font().bold());
   QtTextBox& entry = Entry();
+  EXPECT_FALSE(entry.font().bold());
   EXPECT_EQ(entry.Text(), "0");
   EXPECT_EQ(entry.Left(), 3720);
   EXPECT_EQ(entry.Width(), 1095);
   EXPECT_EQ(entry.BackColor(), 0x00C0FFFFu);
+  EXPECT_EQ(entry.maxLength(), 15);
   EXPECT_EQ(entry.parentWidget()->objectName(), "picTray");
+  EXPECT_EQ(window->focusWidget(), &entry);
   EXPECT_EQ(RootBox().Text(), "0");
   EXPECT_EQ(RootBox().parentWidget(), Canvas(0).View());
+  EXPECT_DOUBLE_EQ(RootBox().Top(), Combo(1).Height()) << "waits one combo box below the top";
   EXPECT_EQ(Combo(1).Tag(), "1");
   EXPECT_FALSE(Combo(1).Visible());
   EXPECT_EQ(Combo(1).parentWidget(), Canvas(0).View());
-  EXPECT_EQ(Label(1).Tag(), "1");
-  EXPECT_EQ(Label(1).parentWidget(), Canvas(1).View());
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(Find<QtCommandButton>(QString("cmdStatus_%1").arg(i)).Caption(), "Hide");
-  }
+  EXPECT_EQ(Find<QtLabel>("lblPrimFact", 1).Tag(), "1");
+  EXPECT_EQ(Find<QtLabel>("lblPrimFact", 1).parentWidget(), Canvas(1).View());
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Button(i).Caption(), "Hide");
   // The menu bar shows File and About; Edit only pops up over the report.
   QStringList bar;
   for (QAction* action : window->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, QStringList({"&File", "&About"}));
   EXPECT_EQ(Find<QAction>("mnuEditSelectAll").shortcut(), QKeySequence("Ctrl+A"));
   EXPECT_EQ(Find<QAction>("mnuEditCopy").shortcut(), QKeySequence("Ctrl+C"));
-  // The entry box comes first in the focus order.
-  EXPECT_EQ(window->focusWidget(), &Entry());
-  QWidget* next = Entry().nextInFocusChain();
-  while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
-  EXPECT_EQ(next, &RootBox());
-  // Before any entry the root box waits centred, one combo box below the top.
-  EXPECT_DOUBLE_EQ(RootBox().Top(), Combo(1).Height());
-  EXPECT_EQ(Entry().maxLength(), 15);
 }
 
 // The inner area is 9285 x 7065 twips: under the 435-twip tray the three 315-twip buttons leave
-// 5685 twips, which the shown panes share.
+// 5685 twips, which the shown panes share. A click on a button toggles its pane; a hidden pane
+// stays where it was, and showing all again restores the first layout.
 TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
   SetInnerSize(9285, 7065);
   const struct {
     bool shown[3];
     float buttonTop[3];
-    float paneTop[3];  // of the shown panes
-    float paneHeight;
+    float paneTop[3];
+    float paneHeight;  // of the shown panes
   } cases[] = {
       {{true, true, true}, {435, 2645, 4855}, {750, 2960, 5170}, 1895},
-      {{true, false, true}, {435, 3592.5, 3907.5}, {750, 0, 4222.5}, 2842.5},
-      {{false, true, false}, {435, 750, 6750}, {0, 1065, 0}, 5685},
-      {{false, false, false}, {435, 750, 1065}, {0, 0, 0}, 0},
+      {{true, false, true}, {435, 3592.5, 3907.5}, {750, 2960, 4222.5}, 2842.5},
+      {{false, true, false}, {435, 750, 6750}, {750, 1065, 4222.5}, 5685},
+      {{false, false, false}, {435, 750, 1065}, {750, 1065, 4222.5}, 0},
+      {{true, true, true}, {435, 2645, 4855}, {750, 2960, 5170}, 1895},
   };
   const char* paneNames[] = {"picCanvas_0", "picCanvas_1", "wbPreview"};
   for (const auto& c : cases) {
     for (int i = 0; i < 3; ++i) {
-      auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
-      if ((button.Caption() == "Hide") != c.shown[i]) window->cmdStatus_Click(i);
+      if ((Button(i).Caption() == "Hide") != c.shown[i])
+        QTest::mouseClick(&Button(i), Qt::LeftButton);
     }
     for (int i = 0; i < 3; ++i) {
       SCOPED_TRACE(testing::Message()
                    << "pane " << i << " of " << c.shown[0] << c.shown[1] << c.shown[2]);
-      const auto& button = Find<QtCommandButton>(QString("cmdStatus_%1").arg(i));
-      EXPECT_FLOAT_EQ(button.Top(), c.buttonTop[i]);
-      EXPECT_EQ(button.Left(), 0);
+      EXPECT_EQ(Button(i).Caption(), c.shown[i] ? "Hide" : "Show");
+      EXPECT_FLOAT_EQ(Button(i).Top(), c.buttonTop[i]);
+      EXPECT_EQ(Button(i).Left(), 0);
       const auto& pane =
           dynamic_cast<toolkit::Control&>(*window->findChild<QWidget*>(paneNames[i]));
       EXPECT_EQ(pane.Visible(), c.shown[i]);
-      if (!c.shown[i]) continue;
       EXPECT_FLOAT_EQ(pane.Top(), c.paneTop[i]);
+      if (!c.shown[i]) continue;
       EXPECT_FLOAT_EQ(pane.Height(), c.paneHeight);
       EXPECT_FLOAT_EQ(pane.Width(), 9285);
     }
   }
 }
 
-TEST_F(MainWindow, TabFollowsTheDesignOrderWithTheNodesWhereTheirTemplateStands) {
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  Type("12");
-  QStringList stops;
-  for (int i = 0; i < 16; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    stops << QApplication::focusWidget()->objectName();
-  }
-  EXPECT_EQ(stops, QStringList({"txtPrimFact_0", "picCanvas_0", "vsScroll_0", "cmbPrimFact_2",
-                                "cmbPrimFact_3", "cmbPrimFact_4", "cmbPrimFact_5", "picCanvas_1",
-                                "wbPreview", "cmdStatus_0", "cmdStatus_1", "cmdStatus_2",
-                                "txtPrimFact_1", "txtPrimFact_0", "picCanvas_0", "vsScroll_0"}));
-}
-
-TEST_F(MainWindow, ToggleTwiceRestoresTheLayout) {
-  const double top = Canvas(1).Top(), height = Canvas(1).Height();
-  auto& button = Find<QtCommandButton>("cmdStatus_1");
-  QTest::mouseClick(&button, Qt::LeftButton);
-  EXPECT_EQ(button.Caption(), "Show");
-  EXPECT_FALSE(Canvas(1).Visible());
-  EXPECT_DOUBLE_EQ(Canvas(1).Top(), top) << "a hidden pane stays where it was";
-  QTest::mouseClick(&button, Qt::LeftButton);
-  EXPECT_EQ(button.Caption(), "Hide");
-  EXPECT_DOUBLE_EQ(Canvas(1).Top(), top);
-  EXPECT_DOUBLE_EQ(Canvas(1).Height(), height);
-}
-
-TEST_F(MainWindow, AShortWindowMovesTheButtonsAndKeepsThePanes) {
+TEST_F(MainWindow, AShortWindowMovesTheButtonsAndKeepsThePanesAMinimisedOneMovesNothing) {
   const double height = Canvas(0).Height();
   SetInnerSize(9285, 900);  // free height 900 - 435 - 945 < 0
-  EXPECT_DOUBLE_EQ(Find<QtCommandButton>("cmdStatus_2").Top(), 435 + 2 * 315 - 480.0 * 2 / 3);
+  EXPECT_DOUBLE_EQ(Button(2).Top(), 435 + 2 * 315 - 480.0 * 2 / 3);
   EXPECT_DOUBLE_EQ(Canvas(0).Height(), height);
-}
 
-TEST_F(MainWindow, MinimisedWindowMovesNothing) {
-  window->showMinimized();
+  window->showMinimized();  // a minimised window moves nothing
   QCoreApplication::processEvents();
-  const double top = Find<QtCommandButton>("cmdStatus_1").Top();
+  const double top = Button(1).Top();
   window->cmdStatus_Click(0);
-  EXPECT_DOUBLE_EQ(Find<QtCommandButton>("cmdStatus_1").Top(), top);
+  EXPECT_DOUBLE_EQ(Button(1).Top(), top);
   window->showNormal();
   QCoreApplication::processEvents();
-  EXPECT_DOUBLE_EQ(Find<QtCommandButton>("cmdStatus_1").Top(), 435 + 315);
+  EXPECT_DOUBLE_EQ(Button(1).Top(), 435 + 315);
 }
 
 TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelection) {
@@ -173,17 +139,14 @@ TEST_F(MainWindow, AReportViewThatCannotBeSetUpSaysSoAndOffersNothingToCopy) {
 
 TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {
   for (int showing = 0; showing < 2; ++showing) {
-    const frmAbout* seen = nullptr;
-    bool modal = false;
+    bool modal = false;  // stays false unless a box was shown
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
-      seen = box;
       modal = box->isModal();
       box->cmdOk_Click();
     });
     window->mnuAbout_Click();
-    EXPECT_NE(seen, nullptr);
     EXPECT_TRUE(modal);
     EXPECT_EQ(window->findChildren<frmAbout*>().size(), 0) << "unloaded when closed";
   }

@@ -66,21 +66,6 @@ TEST_F(ToolkitTest, GeometryKeepsExactTwipsAndPlacesAtNearestPixels) {
   EXPECT_EQ(bordered.ScaleHeight(), 840);
 }
 
-TEST_F(ToolkitTest, MoveRefusesNegativeOrUndefinedSizesAndChangesNothing) {
-  QtPictureBox canvas(&window, "picCanvas", {15, 30, 1500, 900});
-  int resizes = 0;
-  canvas.onResize = [&] { ++resizes; };
-  const QRect placed = canvas.geometry();
-  EXPECT_THROW(canvas.Move(0, 0, -1, 900), Refused);
-  EXPECT_THROW(canvas.Move(0, 0, NAN, 900), Refused);
-  EXPECT_THROW(canvas.Move(INFINITY, 0), Refused);
-  EXPECT_THROW(canvas.SetWidth(-15), Refused);
-  EXPECT_EQ(canvas.Left(), 15);
-  EXPECT_EQ(canvas.Width(), 1500);
-  EXPECT_EQ(canvas.geometry(), placed);
-  EXPECT_EQ(resizes, 0);
-}
-
 TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
   QtScrollBar bar(&window, "hsTest", {0, 0, 3000, 255}, Qt::Horizontal);
   std::vector<int> seen;
@@ -103,11 +88,21 @@ TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
   EXPECT_EQ(seen, (std::vector<int>{70000, 40000, 39997, 39497}));
 }
 
-TEST_F(ToolkitTest, MoveThatResizesAHiddenCanvasRaisesResizeOnceBeforeReturning) {
-  QtPictureBox canvas(&window, "picCanvas", {0, 0, 1500, 900});
+// Refused sizes change nothing; a resize of a hidden canvas is raised before Move returns.
+TEST_F(ToolkitTest, MoveRefusesBadSizesAndRaisesResizeOnceBeforeReturning) {
+  QtPictureBox canvas(&window, "picCanvas", {15, 30, 1500, 900});
   canvas.SetVisible(false);
   std::vector<double> seen;  // ScaleWidth as the handler reads it
   canvas.onResize = [&] { seen.push_back(canvas.ScaleWidth()); };
+  const QRect placed = canvas.geometry();
+  EXPECT_THROW(canvas.Move(0, 0, -1, 900), Refused);
+  EXPECT_THROW(canvas.Move(0, 0, NAN, 900), Refused);
+  EXPECT_THROW(canvas.Move(INFINITY, 0), Refused);
+  EXPECT_THROW(canvas.SetWidth(-15), Refused);
+  EXPECT_EQ(canvas.Left(), 15);
+  EXPECT_EQ(canvas.Width(), 1500);
+  EXPECT_EQ(canvas.geometry(), placed);
+  EXPECT_TRUE(seen.empty());
   canvas.Move(0, 0, 3000, 900);
   EXPECT_EQ(seen, std::vector<double>{2940});
   QCoreApplication::processEvents();
@@ -192,7 +187,7 @@ class ComboBoxArrayTest : public ToolkitTest {
   std::vector<int> clicks;
 };
 
-TEST_F(ComboBoxArrayTest, LoadCopiesTheLowestElementHiddenAndWithoutItems) {
+TEST_F(ComboBoxArrayTest, LoadCopiesTheLowestElementHiddenAndWithoutItemsAndListWritesAreNoClick) {
   combos.Load(5);
   combos.Load(2);
   EXPECT_EQ(combos.Indices(), (std::vector<int>{1, 2, 5}));
@@ -209,6 +204,17 @@ TEST_F(ComboBoxArrayTest, LoadCopiesTheLowestElementHiddenAndWithoutItems) {
   canvas.hide();
   loaded.SetVisible(true);
   EXPECT_TRUE(loaded.Visible()) << "its own flag, whatever its canvas";
+
+  // Writing the list or the text is no click and keeps the text.
+  QtComboBox& combo = Widget(1);
+  combo.SetText("6");
+  combo.Clear();
+  combo.AddItems({"2", "3", "4", "6"});
+  combo.AddItem("12");
+  EXPECT_EQ(combo.Text(), "6");
+  EXPECT_EQ(combo.ListCount(), 5);
+  EXPECT_TRUE(clicks.empty());
+  EXPECT_THROW(combo.List(5), Refused);
 }
 
 TEST_F(ComboBoxArrayTest, UnloadedElementIsGoneAtOnceAndItsIndexFree) {
@@ -253,22 +259,6 @@ TEST_F(ComboBoxArrayTest, ElementCanBeUnloadedFromInsideItsOwnEvents) {
   RunDeferredDeletes();
   EXPECT_TRUE(second.isNull());
   EXPECT_FALSE(Widget(2).Visible());
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(ComboBoxArrayTest, WritingTheListOrTheTextIsNoClickAndKeepsTheText) {
-  QtComboBox& combo = Widget(1);
-  combo.SetText("6");
-  combo.Clear();
-  combo.AddItems({"2", "3", "4", "6"});
-  combo.AddItem("12");
-  EXPECT_EQ(combo.Text(), "6");
-  EXPECT_EQ(combo.ListCount(), 5);
-  EXPECT_TRUE(clicks.empty());
-  EXPECT_THROW(combo.List(5), Refused);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -34,22 +35,20 @@ class MainWindowTest : public ::testing::Test {
     SetInnerSize(9285, 7050);
   }
 
-  // Resizes the window so that its inner area is width × height twips.
+  // Makes the inner area width × height twips.
   void SetInnerSize(double width, double height) {
     const QSize extra = window->size() - window->centralWidget()->size();
     window->resize(qRound(width / 15) + extra.width(), qRound(height / 15) + extra.height());
     QCoreApplication::processEvents();
   }
 
+  // The control of that name, or element `index` of the array of that name.
   template <class T>
-  T& Find(const QString& name) {
+  T& Find(QString name, int index = -1) {
+    if (index >= 0) name += QString("_%1").arg(index);
     T* found = window->findChild<T*>(name);
     if (found == nullptr) throw std::runtime_error("no control " + name.toStdString());
     return *found;
-  }
-  template <class T>
-  T& Find(const char* array, int index) {
-    return Find<T>(QString("%1_%2").arg(array).arg(index));
   }
 
   QtTextBox& Entry() { return Find<QtTextBox>("txtPrimFact_1"); }
@@ -64,20 +63,17 @@ class MainWindowTest : public ::testing::Test {
 
   // Replaces the entry box's text by typing, one key at a time, as a user does.
   void Type(const QString& text) {
-    QtTextBox& box = Entry();
-    box.setFocus();
-    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&box, Qt::Key_Delete);
-    QTest::keyClicks(&box, text);
+    Entry().setFocus();
+    QTest::keyClick(&Entry(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&Entry(), Qt::Key_Delete);
+    QTest::keyClicks(&Entry(), text);
   }
 
   // The loaded node combo box that carries the node's tag.
   QtComboBox& NodeCombo(int node) {
-    for (QtComboBox* element : window->findChildren<QtComboBox*>()) {
-      if (element->objectName().startsWith("cmbPrimFact_") &&
-          element->Tag() == QString::number(node))
-        return *element;
-    }
+    const QRegularExpression elements("^cmbPrimFact_");
+    for (QtComboBox* element : window->findChildren<QtComboBox*>(elements))
+      if (element->Tag() == QString::number(node)) return *element;
     throw std::runtime_error("no element for node " + std::to_string(node));
   }
 

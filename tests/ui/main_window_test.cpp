@@ -18,9 +18,10 @@ TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_DOUBLE_EQ(window->ScaleWidth(), 9285);
   EXPECT_DOUBLE_EQ(window->ScaleHeight(), 7050);
-  EXPECT_EQ(Find<QtLabel>("lblInfo").Caption(), "Enter an integer to find its prime factors  : ");
-  EXPECT_TRUE(Find<QtLabel>("lblInfo").font().bold());
-  QtTextBox& entry = Entry();
+  const QtLabel& info = Find<QtLabel>("lblInfo");
+  EXPECT_EQ(info.Caption(), "Enter an integer to find its prime factors  : ");
+  EXPECT_TRUE(info.font().bold());
+  const QtTextBox& entry = Entry();
   EXPECT_FALSE(entry.font().bold());
   EXPECT_EQ(entry.Text(), "0");
   EXPECT_EQ(entry.Left(), 3720);
@@ -38,8 +39,7 @@ TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(Find<QtLabel>("lblPrimFact", 1).Tag(), "1");
   EXPECT_EQ(Find<QtLabel>("lblPrimFact", 1).parentWidget(), Canvas(1).View());
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Button(i).Caption(), "Hide");
-  // The menu bar shows File and About; Edit only pops up over the report.
-  QStringList bar;
+  QStringList bar;  // Edit only pops up over the report
   for (QAction* action : window->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, QStringList({"&File", "&About"}));
   EXPECT_EQ(Find<QAction>("mnuEditSelectAll").shortcut(), QKeySequence("Ctrl+A"));
@@ -70,13 +70,11 @@ TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
         QTest::mouseClick(&Button(i), Qt::LeftButton);
     }
     for (int i = 0; i < 3; ++i) {
-      SCOPED_TRACE(testing::Message()
-                   << "pane " << i << " of " << c.shown[0] << c.shown[1] << c.shown[2]);
+      SCOPED_TRACE(testing::Message() << "pane " << i << " in case " << (&c - cases));
       EXPECT_EQ(Button(i).Caption(), c.shown[i] ? "Hide" : "Show");
       EXPECT_FLOAT_EQ(Button(i).Top(), c.buttonTop[i]);
       EXPECT_EQ(Button(i).Left(), 0);
-      const auto& pane =
-          dynamic_cast<toolkit::Control&>(*window->findChild<QWidget*>(paneNames[i]));
+      const auto& pane = dynamic_cast<toolkit::Control&>(Find<QWidget>(paneNames[i]));
       EXPECT_EQ(pane.Visible(), c.shown[i]);
       EXPECT_FLOAT_EQ(pane.Top(), c.paneTop[i]);
       if (!c.shown[i]) continue;
@@ -102,7 +100,7 @@ TEST_F(MainWindow, AShortWindowMovesTheButtonsAndKeepsThePanesAMinimisedOneMoves
   EXPECT_DOUBLE_EQ(Button(1).Top(), 435 + 315);
 }
 
-TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelection) {
+TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelectionAndExitEndsAtOnce) {
   Type("12");
   QAction& copy = Find<QAction>("mnuEditCopy");
   QWidget* viewport = Report().viewport();
@@ -128,16 +126,10 @@ TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelection) {
   QGuiApplication::clipboard()->clear();
   copy.trigger();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("12 = 2 x 2 x 3"));
+  EXPECT_EXIT(window->mnuFileExit_Click(), ::testing::ExitedWithCode(0), "") << "Exit, at once";
 }
 
-TEST_F(MainWindow, AReportViewThatCannotBeSetUpSaysSoAndOffersNothingToCopy) {
-  window->ShowReportUnavailable();
-  EXPECT_EQ(Report().toPlainText(), "The report cannot be shown.");
-  EXPECT_FALSE(Find<QAction>("mnuEditSelectAll").isEnabled());
-  EXPECT_FALSE(Find<QAction>("mnuEditCopy").isEnabled());
-}
-
-TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {
+TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTimeAndAReportThatCannotBeSetUpSaysSo) {
   for (int showing = 0; showing < 2; ++showing) {
     bool modal = false;  // stays false unless a box was shown
     QTimer::singleShot(0, [&] {
@@ -150,11 +142,10 @@ TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {
     EXPECT_TRUE(modal);
     EXPECT_EQ(window->findChildren<frmAbout*>().size(), 0) << "unloaded when closed";
   }
-}
-
-TEST_F(MainWindow, ExitEndsTheProgramAtOnce) {
-  Type("12");
-  EXPECT_EXIT(window->mnuFileExit_Click(), ::testing::ExitedWithCode(0), "");
+  window->ShowReportUnavailable();  // and offers nothing to copy
+  EXPECT_EQ(Report().toPlainText(), "The report cannot be shown.");
+  EXPECT_FALSE(Find<QAction>("mnuEditSelectAll").isEnabled());
+  EXPECT_FALSE(Find<QAction>("mnuEditCopy").isEnabled());
 }
 
 }  // namespace

@@ -15,15 +15,16 @@
 #include "ui/qt_label_array.h"
 #include "ui/qt_picture_box.h"
 #include "ui/qt_scroll_bar.h"
-#include "ui/qt_text_box.h"
 
 namespace {
 
 using toolkit::Refused;
 
-constexpr toolkit::Color kRed = 0x000000FF;  // red in the low byte
 constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
 
+void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// A window with a bordered canvas of 7500 x 3000 twips.
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -33,11 +34,8 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
-  static void RunDeferredDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
   QWidget window;
+  QtPictureBox canvas{&window, "picCanvas", {0, 0, 7500, 3000}};
 };
 
 TEST_F(ToolkitTest, GeometryKeepsExactTwipsAndPlacesAtNearestPixels) {
@@ -58,12 +56,10 @@ TEST_F(ToolkitTest, GeometryKeepsExactTwipsAndPlacesAtNearestPixels) {
   }
   button.Move(150, 300);
   EXPECT_EQ(button.geometry(), QRect(10, 20, 69, 21)) << "the size is kept";
-
   // Children of a bordered picture box are placed inside its 2-pixel border.
-  QtPictureBox bordered(&window, "picCanvas", {0, 0, 1500, 900});
-  QtLabel inside(&bordered, "lblA", {0, 15, 150, 150});
+  QtLabel inside(&canvas, "lblA", {0, 15, 150, 150});
   EXPECT_EQ(inside.pos(), QPoint(2, 3));
-  EXPECT_EQ(bordered.ScaleHeight(), 840);
+  EXPECT_EQ(canvas.ScaleHeight(), 2940);
 }
 
 TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
@@ -90,7 +86,7 @@ TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
 
 // Refused sizes change nothing; a resize of a hidden canvas is raised before Move returns.
 TEST_F(ToolkitTest, MoveRefusesBadSizesAndRaisesResizeOnceBeforeReturning) {
-  QtPictureBox canvas(&window, "picCanvas", {15, 30, 1500, 900});
+  canvas.Move(15, 30, 1500, 900);
   canvas.SetVisible(false);
   std::vector<double> seen;  // ScaleWidth as the handler reads it
   canvas.onResize = [&] { seen.push_back(canvas.ScaleWidth()); };
@@ -116,26 +112,22 @@ TEST_F(ToolkitTest, MoveRefusesBadSizesAndRaisesResizeOnceBeforeReturning) {
 }
 
 TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilCls) {
-  QtPictureBox canvas(&window, "picCanvas", {0, 0, 1500, 1500});
   canvas.SetBackColor(0x00FFFFFF);
-  canvas.Line(0, 300, 1350, 300, kRed);  // pixel row 20 inside the border
+  canvas.Line(0, 300, 1350, 300, 0x000000FF);  // red in the low byte; pixel row 20 in the border
   canvas.SetDrawWidth(3);
   canvas.Line(600, 0, 600, 1350, 0x00FF0000);
   EXPECT_THROW(canvas.SetDrawWidth(0), Refused);
-
   canvas.repaint();
   const QImage drawn = canvas.grab().toImage();
   EXPECT_EQ(drawn.pixelColor(2 + 10, 2 + 20), QColor(255, 0, 0));
   EXPECT_EQ(drawn.pixelColor(2 + 10, 2 + 21), QColor(255, 255, 255));
   for (int x : {39, 40, 41}) EXPECT_EQ(drawn.pixelColor(2 + x, 2 + 60), QColor(0, 0, 255));
-
   canvas.Cls();
   EXPECT_TRUE(canvas.Lines().empty());
   EXPECT_EQ(canvas.grab().toImage().pixelColor(2 + 10, 2 + 20), QColor(255, 255, 255));
 }
 
 TEST_F(ToolkitTest, AutoSizeFitsThePlainCaptionAndLoadedLabelsTakeItOver) {
-  QtPictureBox canvas(&window, "picCanvas", {0, 0, 7500, 3000});
   QtLabelArray labels("lblPrimFact", &window);
   QtLabel& label = labels.Add(1, &canvas, {120, 60, 60, 195});
   QFont font = label.font();
@@ -150,18 +142,16 @@ TEST_F(ToolkitTest, AutoSizeFitsThePlainCaptionAndLoadedLabelsTakeItOver) {
   EXPECT_EQ(label.Left(), 120);
   label.SetCaption("<b>12</b>");  // plain text, never markup
   EXPECT_EQ(label.Width(), fitted("<b>12</b>"));
-
   labels.Load(2);
   auto& loaded = static_cast<QtLabel&>(labels.Item(2));
   loaded.SetCaption("1,001");
   EXPECT_EQ(loaded.Width(), fitted("1,001"));
-
   label.SetAutoSize(false);
   label.SetCaption("1");
   EXPECT_EQ(label.Width(), fitted("<b>12</b>"));
 }
 
-// A combo box array whose element 1 sits on a canvas with settings of its own.
+// A combo box array whose element 1 sits on the canvas with settings of its own.
 class ComboBoxArrayTest : public ToolkitTest {
  protected:
   void SetUp() override {
@@ -174,15 +164,12 @@ class ComboBoxArrayTest : public ToolkitTest {
   }
 
   QtComboBox& Widget(int index) { return static_cast<QtComboBox&>(combos.Item(index)); }
-
-  // Loads an element with a list, so that the Down key picks from it.
-  QtComboBox& LoadWithList(int index) {
+  QtComboBox& LoadWithList(int index) {  // so that the Down key picks from it
     combos.Load(index);
     Widget(index).AddItems({"5", "7"});
     return Widget(index);
   }
 
-  QtPictureBox canvas{&window, "picCanvas", {0, 0, 7500, 3000}};
   QtComboBoxArray combos{"cmbPrimFact", &window};
   std::vector<int> clicks;
 };
@@ -192,7 +179,6 @@ TEST_F(ComboBoxArrayTest, LoadCopiesTheLowestElementHiddenAndWithoutItemsAndList
   combos.Load(2);
   EXPECT_EQ(combos.Indices(), (std::vector<int>{1, 2, 5}));
   EXPECT_THROW(combos.Load(2), Refused);
-
   QtComboBox& loaded = Widget(2);
   EXPECT_EQ(loaded.parentWidget(), &canvas);
   EXPECT_EQ(loaded.geometry(), Widget(1).geometry());
@@ -200,7 +186,6 @@ TEST_F(ComboBoxArrayTest, LoadCopiesTheLowestElementHiddenAndWithoutItemsAndList
   EXPECT_EQ(loaded.Tag(), "1");
   EXPECT_FALSE(loaded.Visible());
   EXPECT_EQ(loaded.ListCount(), 0);
-
   canvas.hide();
   loaded.SetVisible(true);
   EXPECT_TRUE(loaded.Visible()) << "its own flag, whatever its canvas";
@@ -215,10 +200,8 @@ TEST_F(ComboBoxArrayTest, LoadCopiesTheLowestElementHiddenAndWithoutItemsAndList
   EXPECT_EQ(combo.ListCount(), 5);
   EXPECT_TRUE(clicks.empty());
   EXPECT_THROW(combo.List(5), Refused);
-}
 
-TEST_F(ComboBoxArrayTest, UnloadedElementIsGoneAtOnceAndItsIndexFree) {
-  combos.Load(2);
+  // An unloaded element is gone at once and its index free.
   const QPointer<QtComboBox> unloaded = &Widget(2);
   combos.Unload(2);
   EXPECT_THROW(combos.Item(2), Refused);
@@ -228,7 +211,6 @@ TEST_F(ComboBoxArrayTest, UnloadedElementIsGoneAtOnceAndItsIndexFree) {
   EXPECT_EQ(window.findChild<QtComboBox*>("cmbPrimFact_2"), &Widget(2));
   RunDeferredDeletes();
   EXPECT_TRUE(unloaded.isNull());
-
   combos.Unload(1);  // the lowest element left is the one copied
   Widget(2).AddItem("9");
   combos.Load(4);

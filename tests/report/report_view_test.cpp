@@ -13,7 +13,6 @@ namespace {
 struct FakeDocument : fake::HtmlDocument {
   QString SelectionText() const override { return selection; }
   void SetEvents(HtmlDocumentEvents* to) override { events = to; }
-
   QString selection;
   HtmlDocumentEvents* events = nullptr;
 };
@@ -31,8 +30,7 @@ struct FakeView : fake::Control<HtmlView> {
 
   int checksUntilReady = 0;
   mutable int checks = 0;
-  bool hasDocument = true;
-  bool offline = false;
+  bool hasDocument = true, offline = false;
   QStringList navigated;
   FakeDocument document;
 };
@@ -44,16 +42,19 @@ struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
     enabled = on;
     ++writes;
   }
-  int popups = 0;
+  int popups = 0, writes = 0;
   bool enabled = true;
-  int writes = 0;
 };
 
-TEST(ReportView, SetUpOpensTheBlankPageOfflineWaitingAFewSecondsForItAndNeedsADocument) {
+class ReportViewTest : public testing::Test {
+ protected:
   FakeView view;
-  view.checksUntilReady = 3;
   FakeMenu menu;
-  ReportView report(view, menu, menu);
+  ReportView report{view, menu, menu};
+};
+
+TEST_F(ReportViewTest, SetUpOpensTheBlankPageOfflineWaitingAFewSecondsForItAndNeedsADocument) {
+  view.checksUntilReady = 3;
   EXPECT_EQ(report.Document(), nullptr);
   ASSERT_TRUE(report.SetUp());
   EXPECT_TRUE(view.offline);
@@ -74,10 +75,7 @@ TEST(ReportView, SetUpOpensTheBlankPageOfflineWaitingAFewSecondsForItAndNeedsADo
   EXPECT_LE(clock.elapsed(), 10000);
 }
 
-TEST(ReportView, OwnMenusAreRefusedAndCopyFollowsTheSelectionWrittenOnlyOnChange) {
-  FakeView view;
-  FakeMenu menu;
-  ReportView report(view, menu, menu);
+TEST_F(ReportViewTest, OwnMenusAreRefusedAndCopyFollowsTheSelectionWrittenOnlyOnChange) {
   ASSERT_TRUE(report.SetUp());
   HtmlDocumentEvents& events = *view.document.events;
   EXPECT_FALSE(events.htmlDocument_oncontextmenu()) << "the Edit menu replaces the view's own";

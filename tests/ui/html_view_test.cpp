@@ -64,43 +64,31 @@ TEST_F(HtmlViewTest, OpensOnlyTheBlankPageAndLoadsNothingElse) {
   EXPECT_EQ(view.Document(), nullptr);
   EXPECT_EQ(view.ReadyState(), 0);
   QTemporaryDir dir;
-  const QString imagePath = dir.filePath(QStringLiteral("tree.png"));
+  const QString imagePath = dir.filePath("tree.png");
   ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(imagePath));
-  const QString html =
-      QStringLiteral("<p><a href=\"http://example.invalid/\">elsewhere</a><img src=\"tree.png\">");
+  const QString html = R"(<p><a href="http://example.invalid/">elsewhere</a><img src="tree.png">)";
   HtmlDocument& document = Open(html);
   EXPECT_EQ(view.ReadyState(), HtmlView::kReadyStateComplete);
   view.document()->setBaseUrl(QUrl::fromLocalFile(dir.path() + u'/'));
-  for (const QUrl& url : {QUrl::fromLocalFile(imagePath), QUrl(QStringLiteral("tree.png"))}) {
+  for (const QUrl& url : {QUrl::fromLocalFile(imagePath), QUrl("tree.png")})
     EXPECT_FALSE(view.document()->resource(QTextDocument::ImageResource, url).isValid())
         << url.toString().toStdString();
-  }
 
   QSignalSpy clicked(&view, &QTextBrowser::anchorClicked);
-  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, PointOf(QStringLiteral("elsewhere")));
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, PointOf("elsewhere"));
   EXPECT_EQ(clicked.count(), 1) << "the click must land on the link";
   EXPECT_TRUE(view.source().isEmpty());
   EXPECT_EQ(document.BodyInnerHtml(), html);
 }
 
-TEST_F(HtmlViewTest, BodyKeepsTheTextAndFontWrittenAndShowsThem) {
+TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenAndMenuAndDoubleClickRunOnlyWhenTheHandlerAllows) {
   HtmlDocument& document = Open();
   document.SetBodyFontFamily("Arial");
   document.SetBodyFontSize("15px");
   EXPECT_EQ(document.BodyInnerHtml(), kReport);
   const QString shown = view.toPlainText();
-  EXPECT_TRUE(shown.contains(QStringLiteral("12 = 2 x 2 x 3"))) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("12 = 2 x 2 x 3")) << shown.toStdString();
   EXPECT_FALSE(shown.contains(u'<')) << "tags must be rendered, not shown";
-
-  document.SetBodyInnerHtml(QStringLiteral("<p>7 is prime.</p>"));
-  EXPECT_EQ(view.toPlainText(), QStringLiteral("7 is prime."));
-  const QFont font = view.document()->defaultFont();
-  EXPECT_EQ(font.families().value(0), "Arial");
-  EXPECT_EQ(QFontInfo(font).pixelSize(), 15);
-}
-
-TEST_F(HtmlViewTest, ContextMenuAndDoubleClickSelectionRunOnlyWhenTheHandlerAllows) {
-  HtmlDocument& document = Open();
   for (bool answer : {false, true}) {
     SCOPED_TRACE(answer);
     events.answer = answer;
@@ -112,16 +100,21 @@ TEST_F(HtmlViewTest, ContextMenuAndDoubleClickSelectionRunOnlyWhenTheHandlerAllo
         popup->close();
       }
     });
-    const QPoint at = PointOf(QStringLiteral("prime"));
+    const QPoint at = PointOf("prime");
     QContextMenuEvent request(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
     QApplication::sendEvent(view.viewport(), &request);
     QTest::qWait(100);
     EXPECT_EQ(menuShown, answer);
 
     view.moveCursor(QTextCursor::Start);
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, PointOf(QStringLiteral("begin")));
-    EXPECT_EQ(document.SelectionText(), answer ? QStringLiteral("begin") : QString());
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, PointOf("begin"));
+    EXPECT_EQ(document.SelectionText(), answer ? "begin" : "");
   }
+  document.SetBodyInnerHtml("<p>7 is prime.</p>");
+  EXPECT_EQ(view.toPlainText(), "7 is prime.");
+  const QFont font = view.document()->defaultFont();
+  EXPECT_EQ(font.families().value(0), "Arial");
+  EXPECT_EQ(QFontInfo(font).pixelSize(), 15);
 }
 
 }  // namespace

@@ -31,14 +31,12 @@ TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorder) {
     if (small) SetInnerSize(350 * 15, 220 * 15);
     for (int k = 0; k < 2; ++k) {
       const QRect view = Canvas(k).View()->geometry();
-      // No node fill, root fill or line colour anywhere outside the view.
       const QImage shot = Canvas(k).grab().toImage();
-      int stray = 0;
+      int stray = 0;  // node fill, root fill or line colour outside the view
       for (int i = 0; i < shot.width() * shot.height(); ++i) {
         const QPoint at(i % shot.width(), i / shot.width());
         const QColor c = shot.pixelColor(at);
-        stray +=
-            !view.contains(at) && (c == QColor(255, 255, 192) || c == Qt::yellow || c == Qt::red);
+        stray += !view.contains(at) && (c == QColor(0xFFFFC0) || c == Qt::yellow || c == Qt::red);
       }
       EXPECT_EQ(stray, 0) << "canvas " << k << (small ? " in a small window" : "");
     }
@@ -84,7 +82,7 @@ TEST_F(TreeUse, WheelAndDragMoveTheBarsAndTheTree) {
   EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h - 300);
 }
 
-TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoView) {
+TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoViewAndAChosenNodeKeepsTheFocus) {
   Type("360");
   Pick(3, "8");  // 360 = 45 x 8: nodes 6, 7, 12, 13 are loaded
   Pick(2, "4");  // 360 = 4 x 90: 24 and 25 are loaded last but walk between 12 and 13
@@ -114,10 +112,8 @@ TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoView) {
   ASSERT_FALSE(Canvas(0).View()->rect().intersects(far.geometry()));
   far.setFocus(Qt::TabFocusReason);
   EXPECT_TRUE(Canvas(0).View()->rect().contains(far.geometry()));
-}
 
-TEST_F(TreeUse, TheChosenNodeKeepsTheFocusHoweverTheChoiceIsMade) {
-  Type("360");
+  // The chosen node keeps the focus however the choice is made.
   for (int way = 0; way < 3; ++way) {
     QtComboBox& node = NodeCombo(2);
     node.setFocus();

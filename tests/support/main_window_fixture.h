@@ -42,7 +42,6 @@ class MainWindowTest : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
-  // The control of that name, or element `index` of the array of that name.
   template <class T>
   T& Find(QString name, int index = -1) {
     if (index >= 0) name += QString("_%1").arg(index);

@@ -13,7 +13,6 @@ namespace {
 
 using MainWindow = MainWindowTest;
 
-// Tab order, from the entry box on, is checked with a tree in tree_use_test.cpp.
 TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_DOUBLE_EQ(window->ScaleWidth(), 9285);
@@ -49,7 +48,7 @@ TEST_F(MainWindow, StartsAsDesigned) {
 // The inner area is 9285 x 7065 twips: under the 435-twip tray the three 315-twip buttons leave
 // 5685 twips, which the shown panes share. A click on a button toggles its pane; a hidden pane
 // stays where it was, and showing all again restores the first layout.
-TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
+TEST_F(MainWindow, ShownPanesShareTheFreeHeightAndAMinimisedWindowMovesNothing) {
   SetInnerSize(9285, 7065);
   const struct {
     bool shown[3];
@@ -82,15 +81,13 @@ TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
       EXPECT_FLOAT_EQ(pane.Width(), 9285);
     }
   }
-}
-
-TEST_F(MainWindow, AShortWindowMovesTheButtonsAndKeepsThePanesAMinimisedOneMovesNothing) {
+  // A short window moves the buttons and keeps the panes; a minimised one moves nothing.
   const double height = Canvas(0).Height();
   SetInnerSize(9285, 900);  // free height 900 - 435 - 945 < 0
   EXPECT_DOUBLE_EQ(Button(2).Top(), 435 + 2 * 315 - 480.0 * 2 / 3);
   EXPECT_DOUBLE_EQ(Canvas(0).Height(), height);
 
-  window->showMinimized();  // a minimised window moves nothing
+  window->showMinimized();
   QCoreApplication::processEvents();
   const double top = Button(1).Top();
   window->cmdStatus_Click(0);

@@ -24,7 +24,6 @@ constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
 
 void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-// A window with a bordered canvas of 7500 x 3000 twips.
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -38,7 +37,7 @@ class ToolkitTest : public ::testing::Test {
   QtPictureBox canvas{&window, "picCanvas", {0, 0, 7500, 3000}};
 };
 
-TEST_F(ToolkitTest, GeometryKeepsExactTwipsAndPlacesAtNearestPixels) {
+TEST_F(ToolkitTest, MoveKeepsExactTwipsPlacesAtNearestPixelsRefusesBadSizesAndRaisesResizeOnce) {
   const struct {
     TwipRect twips;
     QRect pixels;
@@ -60,32 +59,7 @@ TEST_F(ToolkitTest, GeometryKeepsExactTwipsAndPlacesAtNearestPixels) {
   QtLabel inside(&canvas, "lblA", {0, 15, 150, 150});
   EXPECT_EQ(inside.pos(), QPoint(2, 3));
   EXPECT_EQ(canvas.ScaleHeight(), 2940);
-}
-
-TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
-  QtScrollBar bar(&window, "hsTest", {0, 0, 3000, 255}, Qt::Horizontal);
-  std::vector<int> seen;
-  bar.onChange = [&] { seen.push_back(bar.Value()); };
-  EXPECT_EQ(bar.Max(), 32767);
-  EXPECT_EQ(bar.SmallChange(), 1);
-  EXPECT_EQ(bar.LargeChange(), 1);
-  bar.SetMax(100000);
-  bar.SetValue(70000);
-  bar.SetValue(70000);
-  bar.SetMax(40000);  // pulls the value down
-  EXPECT_THROW(bar.SetValue(40001), Refused);
-  EXPECT_THROW(bar.SetValue(-1), Refused);
-  EXPECT_THROW(bar.SetMax(-1), Refused);
-  EXPECT_THROW(bar.SetLargeChange(-1), Refused);
-  bar.SetSmallChange(3);
-  bar.SetLargeChange(500);
-  QTest::keyClick(&bar, Qt::Key_Up);
-  QTest::keyClick(&bar, Qt::Key_PageUp);
-  EXPECT_EQ(seen, (std::vector<int>{70000, 40000, 39997, 39497}));
-}
-
-// Refused sizes change nothing; a resize of a hidden canvas is raised before Move returns.
-TEST_F(ToolkitTest, MoveRefusesBadSizesAndRaisesResizeOnceBeforeReturning) {
+  // Refused sizes change nothing; a resize of a hidden canvas is raised before Move returns.
   canvas.Move(15, 30, 1500, 900);
   canvas.SetVisible(false);
   std::vector<double> seen;  // ScaleWidth as the handler reads it
@@ -109,6 +83,26 @@ TEST_F(ToolkitTest, MoveRefusesBadSizesAndRaisesResizeOnceBeforeReturning) {
   canvas.SetVisible(true);
   QCoreApplication::processEvents();
   EXPECT_EQ(seen, (std::vector<double>{2940, 1440}));
+}
+
+TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
+  QtScrollBar bar(&window, "hsTest", {0, 0, 3000, 255}, Qt::Horizontal);
+  std::vector<int> seen;
+  bar.onChange = [&] { seen.push_back(bar.Value()); };
+  EXPECT_EQ(std::tuple(bar.Max(), bar.SmallChange(), bar.LargeChange()), std::tuple(32767, 1, 1));
+  bar.SetMax(100000);
+  bar.SetValue(70000);
+  bar.SetValue(70000);
+  bar.SetMax(40000);  // pulls the value down
+  EXPECT_THROW(bar.SetValue(40001), Refused);
+  EXPECT_THROW(bar.SetValue(-1), Refused);
+  EXPECT_THROW(bar.SetMax(-1), Refused);
+  EXPECT_THROW(bar.SetLargeChange(-1), Refused);
+  bar.SetSmallChange(3);
+  bar.SetLargeChange(500);
+  QTest::keyClick(&bar, Qt::Key_Up);
+  QTest::keyClick(&bar, Qt::Key_PageUp);
+  EXPECT_EQ(seen, (std::vector<int>{70000, 40000, 39997, 39497}));
 }
 
 TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilCls) {

@@ -21,7 +21,7 @@ class TreeUse : public MainWindowTest {
 };
 
 // 1024 scrolled until the root box straddles the vertical bar, and a window too small for it.
-TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorder) {
+TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorderAndTheBarsEndAtTheInnerEdges) {
   Type("1024");
   const double vsLeft = VScroll(0).Left();
   HScroll(0).SetValue(HScroll(0).Value() - qRound(vsLeft - 300 - RootBox().Left()));
@@ -41,9 +41,7 @@ TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorder) {
       EXPECT_EQ(stray, 0) << "canvas " << k << (small ? " in a small window" : "");
     }
   }
-}
-
-TEST_F(TreeUse, BarsAndCornerEndAtTheInnerEdgesForFractionalSizes) {
+  // Bars and corner for fractional sizes.
   for (double height : {1800.0, 1893.3, 1897.5, 1904.9, 1911.25}) {
     Canvas(0).Move(0.4, 750.6, 9284.5, height);
     const QRect inner = Canvas(0).contentsRect();

@@ -158,10 +158,14 @@ class ComboBoxArrayTest : public ToolkitTest {
   }
 
   QtComboBox& Widget(int index) { return static_cast<QtComboBox&>(combos.Item(index)); }
-  QtComboBox& LoadWithList(int index) {  // so that the Down key picks from it
-    combos.Load(index);
-    Widget(index).AddItems({"5", "7"});
-    return Widget(index);
+  // Loads element 2 with a list, presses Down on it and runs the deferred deletes.
+  QPointer<QtComboBox> PressDownOnANewElement() {
+    combos.Load(2);
+    const QPointer<QtComboBox> element = &Widget(2);
+    element->AddItems({"5", "7"});
+    QTest::keyClick(element.data(), Qt::Key_Down);
+    RunDeferredDeletes();
+    return element;
   }
 
   QtComboBoxArray combos{"cmbPrimFact", &window};
@@ -216,12 +220,9 @@ TEST_F(ComboBoxArrayTest, ElementCanBeUnloadedFromInsideItsOwnEvents) {
     clicks.push_back(index);
     combos.Unload(index);
   };
-  const QPointer<QtComboBox> first = &LoadWithList(2);
-  QTest::keyClick(first.data(), Qt::Key_Down);
+  EXPECT_TRUE(PressDownOnANewElement().isNull());
   EXPECT_EQ(clicks, std::vector<int>{2});
   EXPECT_EQ(combos.Indices(), std::vector<int>{1});
-  RunDeferredDeletes();
-  EXPECT_TRUE(first.isNull());
 
   // A nested refresh replaces the element while its key is still being handled: the key's pick
   // reaches nobody.
@@ -229,11 +230,8 @@ TEST_F(ComboBoxArrayTest, ElementCanBeUnloadedFromInsideItsOwnEvents) {
     combos.Unload(index);
     combos.Load(index);
   };
-  const QPointer<QtComboBox> second = &LoadWithList(2);
-  QTest::keyClick(second.data(), Qt::Key_Down);
+  EXPECT_TRUE(PressDownOnANewElement().isNull());
   EXPECT_EQ(clicks, std::vector<int>{2});
-  RunDeferredDeletes();
-  EXPECT_TRUE(second.isNull());
   EXPECT_FALSE(Widget(2).Visible());
 }
 

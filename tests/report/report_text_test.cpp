@@ -34,9 +34,8 @@ QStringList TableRows(const QString& html) {
       "<tr><td align='right'><font color=#FF0000>([^<]*)</font></td><td><u>\\|&nbsp;([^<]*)</u>"
       "</td></tr>|<tr><td></td><td>&nbsp;<font color=#FF0000>([^<]*)</font></td></tr>");
   QStringList rows;
-  for (const auto& m : row.globalMatch(html)) {
+  for (const auto& m : row.globalMatch(html))
     rows << (m.captured(3).isEmpty() ? m.captured(1) + '|' + m.captured(2) : m.captured(3));
-  }
   return rows;
 }
 
@@ -96,12 +95,11 @@ TEST(ReportText, ProductFormAndTableAgreeWithTrialDivision) {
   for (long long n = 2; n <= 5000; ++n) {
     QStringList product, rows;
     long long q = n;
-    for (long long d = 2; q > 1; d = d * d > q ? q : d + 1) {
+    for (long long d = 2; q > 1; d = d * d > q ? q : d + 1)
       for (; q % d == 0; q /= d) {
         product << kEnglish.toString(d);
         rows << (d == q ? kEnglish.toString(d) : kEnglish.toString(d) + '|' + kEnglish.toString(q));
       }
-    }
     const QString html = report::ReportText(static_cast<double>(n), kEnglish, 15);
     if (product.size() > 1) {
       ASSERT_EQ(FactorizationLine(html).section(kOr, 0, 0),

@@ -1,9 +1,7 @@
 #pragma once
-// In-memory controls behind the toolkit interface, so that the tree logic runs without a window.
-// They keep what they are given and raise their events synchronously through plain hooks, with
-// the semantics toolkit.h states. Nothing is measured from a font: a label sized to its caption
-// is kCharWidth twips a character wide (its wideDigit, if set, 15 twips more) and kLineHeight
-// twips high.
+// In-memory controls that keep what they are given and raise their events through plain hooks as
+// toolkit.h states. A label sized to its caption is kCharWidth twips a character wide (its
+// wideDigit 15 more) and kLineHeight high.
 
 #include <algorithm>
 #include <climits>
@@ -25,10 +23,13 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
-// `n` when it lies in 0 .. top; refused otherwise.
-inline int Checked(int n, int top = INT_MAX) {
+inline int Checked(int n, int top = INT_MAX) {  // refused outside 0 .. top
   if (n < 0 || n > top) throw toolkit::Refused("value out of range");
   return n;
+}
+
+inline void Raise(bool changed, const std::function<void()>& event) {
+  if (changed && event) event();
 }
 
 template <class Interface>
@@ -38,9 +39,8 @@ class Control : public Interface {
   void Move(double left, double top) override { Move(left, top, rect.width, rect.height); }
   void Move(double left, double top, double width, double height) override {
     if (width < 0 || height < 0) throw toolkit::Refused("Move: negative size");
-    const bool resized = width != rect.width || height != rect.height;
-    rect = {left, top, width, height};
-    if (resized && onResize) onResize();
+    const Rect old = std::exchange(rect, {left, top, width, height});
+    Raise(width != old.width || height != old.height, onResize);
   }
   double Left() const override { return rect.left; }
   double Top() const override { return rect.top; }
@@ -62,9 +62,7 @@ class TextBox : public Control<toolkit::TextBox> {
  public:
   using Control::Control;
   QString Text() const override { return text; }
-  void SetText(const QString& newText) override {
-    if (std::exchange(text, newText) != newText && onChange) onChange();
-  }
+  void SetText(const QString& s) override { Raise(std::exchange(text, s) != s, onChange); }
 
   QString text;
   std::function<void()> onChange;
@@ -113,12 +111,12 @@ class Label : public Control<toolkit::Label> {
   QChar wideDigit = u'\0';
 };
 
-// A canvas has a 2-pixel border inside its size on each side; the corner square has none.
+// A 2-pixel (30-twip) border lies inside its size on each side.
 class PictureBox : public Control<toolkit::PictureBox> {
  public:
-  PictureBox(Rect rect, bool bordered) : Control(rect), border(bordered ? 30 : 0) {}
-  double ScaleWidth() const override { return std::max(0.0, rect.width - 2 * border); }
-  double ScaleHeight() const override { return std::max(0.0, rect.height - 2 * border); }
+  using Control::Control;
+  double ScaleWidth() const override { return std::max(0.0, rect.width - 60); }
+  double ScaleHeight() const override { return std::max(0.0, rect.height - 60); }
   void Cls() override { lines.clear(); }
   void Line(double x1, double y1, double x2, double y2, toolkit::Color color) override {
     lines.push_back({x1, y1, x2, y2, color, drawWidth});
@@ -127,7 +125,6 @@ class PictureBox : public Control<toolkit::PictureBox> {
   void SetDrawWidth(int width) override { drawWidth = width; }
   const std::vector<toolkit::Segment>& Lines() const override { return lines; }
 
-  double border;  // twips
   int drawWidth = 1;
   std::vector<toolkit::Segment> lines;
 };
@@ -138,10 +135,7 @@ class ScrollBar : public Control<toolkit::ScrollBar> {
   int Value() const override { return value; }
   void SetValue(int newValue) override { Change(Checked(newValue, max)); }
   int Max() const override { return max; }
-  void SetMax(int newMax) override {
-    max = Checked(newMax);
-    Change(std::min(value, max));
-  }
+  void SetMax(int newMax) override { Change(std::min(value, max = Checked(newMax))); }
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool on) override { enabled = on; }
   int SmallChange() const override { return smallChange; }
@@ -152,9 +146,7 @@ class ScrollBar : public Control<toolkit::ScrollBar> {
   int value = 0, max = 32767, smallChange = 1, largeChange = 1;
   bool enabled = true;
   std::function<void()> onChange;
-  void Change(int newValue) {
-    if (std::exchange(value, newValue) != newValue && onChange) onChange();
-  }
+  void Change(int v) { Raise(std::exchange(value, v) != v, onChange); }
 };
 
 // Elements by Index; a loaded element is a hidden copy of the lowest one, without list items.
@@ -190,7 +182,7 @@ class Array : public Interface {
 using ComboBoxArray = Array<ComboBox, toolkit::ComboBoxArray>;
 using LabelArray = Array<Label, toolkit::LabelArray>;
 
-// Records every body written; the font and the selection are of no interest here.
+// Records every body written, in order; the font and the selection are of no interest here.
 class HtmlDocument : public ::HtmlDocument {
  public:
   void SetBodyFontFamily(const QString&) override {}
@@ -200,7 +192,7 @@ class HtmlDocument : public ::HtmlDocument {
   QString SelectionText() const override { return {}; }
   void SetEvents(HtmlDocumentEvents*) override {}
 
-  QStringList bodies;  // every body written, in order
+  QStringList bodies;
 };
 
 }  // namespace fake

@@ -1,7 +1,6 @@
 #pragma once
-// The tree part of the main window over fake controls at the window's design geometry (twips),
-// its events wired as the window wires them, and a fixture that enters numbers and picks node
-// choices in an English locale.
+// The tree part of the main window over fake controls at its design geometry (twips), wired as the
+// window wires them, and a fixture that enters numbers and picks choices in an English locale.
 
 #include <gtest/gtest.h>
 
@@ -34,8 +33,8 @@ class FakeTreeForm : public TreeForm {
   fake::TextBox box[2] = {fake::Rect{2700, 240, 975, 315}, fake::Rect{3720, 60, 1095, 315}};
   fake::ComboBoxArray combos;
   fake::LabelArray labels;
-  fake::PictureBox canvas[2] = {{{1, 420, 7515, 2235}, true}, {{0, 2640, 7575, 2175}, true}};
-  fake::PictureBox corner[2] = {{{7200, 1860, 255, 255}, false}, {{7200, 1800, 255, 255}, false}};
+  fake::PictureBox canvas[2] = {fake::Rect{1, 420, 7515, 2235}, fake::Rect{0, 2640, 7575, 2175}};
+  fake::PictureBox corner[2] = {fake::Rect{7200, 1860, 255, 255}, fake::Rect{7200, 1800, 255, 255}};
   fake::ScrollBar hs[2] = {fake::Rect{0, 1860, 7215, 255}, fake::Rect{0, 1800, 7215, 255}};
   fake::ScrollBar vs[2] = {fake::Rect{7200, 0, 255, 1875}, fake::Rect{7200, 0, 255, 1815}};
   fake::HtmlDocument document;

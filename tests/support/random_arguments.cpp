@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <random>
 
@@ -22,47 +23,37 @@ std::vector<double> RandomArguments(unsigned seed, int count, double limit,
     while (!modMain::IsPrimeWhole(p)) ++p;
     return static_cast<double>(p);
   };
-  const auto offset = [&] {  // 0 or a fraction that may change the rounding
-    static constexpr double kOffsets[] = {0, 0, 0, 0.5, -0.5, 0.4, -0.4, 0.25, -0.3, 0.7};
-    return kOffsets[pick(std::size(kOffsets) - 1)];
-  };
-  const double root = std::sqrt(limit);
-  const auto next = [&]() -> double {
-    switch (pick(largeWithSmallFactor ? 8 : 7)) {
-      case 0:
-        return std::floor(uniform(0, 1000)) + offset();
-      case 1:
-        return std::floor(uniform(0, limit));
-      case 2:
-        return uniform(-10, limit);
-      case 3:
-        return -std::floor(uniform(0, limit)) + offset();
-      case 4:
+  // 0 or a fraction that may change the rounding.
+  static constexpr double kOffsets[] = {0, 0, 0, 0.5, -0.5, 0.4, -0.4, 0.25, -0.3, 0.7};
+  const auto offset = [&] { return kOffsets[pick(std::size(kOffsets) - 1)]; };
+  // Offsets that cannot move the rounding to a neighbour without the small factor.
+  static constexpr double kSmallOffsets[] = {0, 0.25, -0.25, 0.375, -0.375};
+  const std::function<double()> kinds[] = {
+      [&] { return std::floor(uniform(0, 1000)) + offset(); },
+      [&] { return std::floor(uniform(0, limit)); },
+      [&] { return uniform(-10, limit); },
+      [&] { return -std::floor(uniform(0, limit)) + offset(); },
+      [&] {
         return std::min(limit, std::ldexp(1.0, 31 + pick(1)) + std::floor(uniform(-64, 64))) +
                offset();
-      case 5: {
-        const double p = prime(3, root);
-        return p * p + offset();
-      }
-      case 6: {
+      },
+      [&] { return std::pow(prime(3, std::sqrt(limit)), 2) + offset(); },
+      [&] {
         const double p = prime(2, 50);
         double power = p;
         for (int i = pick(39); i > 0 && power * p <= limit; --i) power *= p;
         return power + offset();
-      }
-      case 7: {
-        const double p = prime(3, root);
+      },
+      [&] {
+        const double p = prime(3, std::sqrt(limit));
         return p * prime(p, limit / p) + offset();
-      }
-      default: {
-        // Offsets that cannot move the rounding to a neighbour without the small factor.
-        static constexpr double kSmallOffsets[] = {0, 0.25, -0.25, 0.375, -0.375};
+      },
+      [&] {
         const double factor = std::floor(uniform(2, 1000));
         const double n = factor * std::floor(uniform(1, 0x1p53 / factor));
         return n >= 0x1p50 ? n : n + kSmallOffsets[pick(4)];
-      }
-    }
-  };
+      }};
+  const auto next = [&] { return kinds[pick(largeWithSmallFactor ? 8 : 7)](); };
   std::vector<double> arguments(count);
   std::generate(arguments.begin(), arguments.end(), next);
   return arguments;

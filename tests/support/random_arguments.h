@@ -1,8 +1,7 @@
 #pragma once
-// Arguments where trial division on doubles has its corners: whole and non-whole, negative,
-// half-way values, the 2^31 and 2^32 boundaries, squares of primes with the square-root bound
-// just above or below them, prime powers and products of two primes. Every argument is small
-// enough, or has a small enough factor, that the textbook functions finish quickly.
+// Arguments where trial division on doubles has its corners: non-whole, negative and half-way
+// values, the 2^31 and 2^32 boundaries, prime squares with the root bound just above or below,
+// prime powers and semiprimes; each small enough, or with a small enough factor, to be quick.
 
 #include <vector>
 

@@ -63,9 +63,8 @@ TEST(ArithItemLists, RandomListsMatchTextbook) {
   std::mt19937 rng(11);
   for (int i = 0; i < 2000; ++i) {
     QStringList items;
-    for (int k = std::uniform_int_distribution<int>(0, 60)(rng); k > 0; --k) {
+    for (int k = std::uniform_int_distribution<int>(0, 60)(rng); k > 0; --k)
       items << kForms[std::uniform_int_distribution<int>(0, std::size(kForms) - 1)(rng)];
-    }
     const QString list = items.join(i % 3 == 0 ? "  " : " ") + (i % 5 == 0 ? " " : "");
     ASSERT_EQ(modMain::DistinctItems(list).toStdString(),
               textbook::DistinctItems(list).toStdString())

@@ -15,31 +15,28 @@ using Factors = std::vector<std::uint64_t>;
 // Plain trial division: the reference for numbers small enough.
 Factors TrialDivisionFactors(std::uint64_t n) {
   Factors factors;
-  for (std::uint64_t d = 2; d * d <= n; ++d) {
+  for (std::uint64_t d = 2; d * d <= n; ++d)
     for (; n % d == 0; n /= d) factors.push_back(d);
-  }
   if (n > 1) factors.push_back(n);
   return factors;
 }
 
+// 3825123056546413051 is a strong pseudoprime to the bases 2 to 23, 561 a Carmichael number.
 TEST(ArithPrimeFactors, KnownFactorizations) {
-  const std::pair<std::uint64_t, Factors> cases[] = {
-      {0, {}},
-      {1, {}},
-      {2, {2}},
-      {360, {2, 2, 2, 3, 3, 5}},
-      {1009ULL * 1009, {1009, 1009}},
-      {999996483443777, {31622713, 31622729}},
-      {999995092044601, {31622699, 31622699}},
-      {866421317361600, {2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 5, 5, 7, 11, 13, 17, 19, 23, 29, 31}},
-      {9007199254740991, {6361, 69431, 20394401}},
-      {1ULL << 63, Factors(63, 2)},
-      // Strong pseudoprimes: to the bases 2 to 23, and a Carmichael number.
-      {3825123056546413051, {149491, 747451, 34233211}},
-      {561, {3, 11, 17}},
-      {18446744073709551557ULL, {18446744073709551557ULL}},  // the largest 64-bit prime
-      {4294967291ULL * 4294967279ULL, {4294967279ULL, 4294967291ULL}},
-      {18446744073709551615ULL, {3, 5, 17, 257, 641, 65537, 6700417}}};
+  std::vector<std::pair<std::uint64_t, Factors>> cases = {
+      {0, {}}, {1, {}}, {2, {2}}, {561, {3, 11, 17}}, {360, {2, 2, 2, 3, 3, 5}}};
+  cases.insert(
+      cases.end(),
+      {{1009ULL * 1009, {1009, 1009}},
+       {999996483443777, {31622713, 31622729}},
+       {999995092044601, {31622699, 31622699}},
+       {866421317361600, {2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 5, 5, 7, 11, 13, 17, 19, 23, 29, 31}},
+       {9007199254740991, {6361, 69431, 20394401}},
+       {1ULL << 63, Factors(63, 2)},
+       {3825123056546413051, {149491, 747451, 34233211}},
+       {18446744073709551557ULL, {18446744073709551557ULL}},  // the largest 64-bit prime
+       {4294967291ULL * 4294967279ULL, {4294967279ULL, 4294967291ULL}},
+       {18446744073709551615ULL, {3, 5, 17, 257, 641, 65537, 6700417}}});
   for (const auto& [n, factors] : cases) {
     EXPECT_EQ(modMain::PrimeFactors(n), factors) << n;
     EXPECT_EQ(modMain::IsPrimeWhole(n), factors.size() == 1) << n;

@@ -18,7 +18,7 @@ std::tuple<bool, int, int, int, int> State(const fake::ScrollBar& bar) {
 // After 12 (see layout_test.cpp): canvas 0 is 7455 x 2175 inside, the tree 3902 x 2835
 // (315 x 3 x 3 levels), so only its vertical bar is on: Max 2835 - 2175 + 255 = 915, page step
 // 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 730 x 881.5 (195 x 3 x 1.5 + 4).
-TEST_F(CanvasScroll, BarsAndCornerSitOnTheCanvasEdges) {
+TEST_F(CanvasScroll, BarsSitOnTheCanvasEdgesAndRoundHalvesToEven) {
   Type("12");
   const std::tuple<fake::Rect, fake::Rect, fake::Rect, bool, int, int> canvases[] = {
       // the corner square, the horizontal and the vertical bar; the vertical bar's state
@@ -33,10 +33,6 @@ TEST_F(CanvasScroll, BarsAndCornerSitOnTheCanvasEdges) {
     // The tree starts at its top: Value 0.
     EXPECT_EQ(State(form.vs[i]), std::tuple(vsEnabled, vsMax, vsLargeChange, 1, 0)) << i;
   }
-}
-
-TEST_F(CanvasScroll, RangesAndStepsRoundHalvesToEven) {
-  Type("12");
   // The excess of the tree's width over the canvas's 7455 less the 255 of the vertical bar, and
   // the horizontal bar's Max, Value and LargeChange then; at no excess it is off at 0.
   const std::tuple<float, int, int, int> cases[] = {

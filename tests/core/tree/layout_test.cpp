@@ -39,15 +39,13 @@ TEST_F(Layout, TreeOfTwelveOnWideCanvases) {
       {4, 1776.5, 2205, 3392.5, 780, "3", true},
       {5, 2751.5, 2205, 3574.5, 780, "2", true}};
   for (const auto& [node, comboLeft, comboTop, labelLeft, labelTop, caption, prime] : nodes) {
-    const fake::ComboBox& combo = NodeCombo(node);
-    const fake::Label& label = NodeLabel(node);
-    EXPECT_EQ(combo.rect, (fake::Rect{comboLeft, comboTop, 975, 315})) << node;
-    EXPECT_EQ(label.rect, (fake::Rect{labelLeft, labelTop, 182, 195})) << node;
-    EXPECT_EQ(combo.backColor, prime ? TreeForm::kYellow : TreeForm::kWhite) << node;
-    EXPECT_EQ(label.foreColor, prime ? TreeForm::kBlue : TreeForm::kBlack) << node;
-    EXPECT_EQ(label.caption, caption);
-    EXPECT_EQ(combo.visible, node != 1) << "the root box stands in for node 1";
-    EXPECT_TRUE(label.visible);
+    EXPECT_EQ(NodeCombo(node).rect, (fake::Rect{comboLeft, comboTop, 975, 315})) << node;
+    EXPECT_EQ(NodeLabel(node).rect, (fake::Rect{labelLeft, labelTop, 182, 195})) << node;
+    EXPECT_EQ(NodeCombo(node).backColor, prime ? TreeForm::kYellow : TreeForm::kWhite) << node;
+    EXPECT_EQ(NodeLabel(node).foreColor, prime ? TreeForm::kBlue : TreeForm::kBlack) << node;
+    EXPECT_EQ(NodeLabel(node).caption, caption);
+    EXPECT_EQ(NodeCombo(node).visible, node != 1) << "the root box stands in for node 1";
+    EXPECT_TRUE(NodeLabel(node).visible);
   }
   // From the middle of the parent's bottom edge to the middle of the child's top edge, in the
   // order the children were loaded: nodes 2, 4, 5, 3.

@@ -31,7 +31,7 @@ TEST(NodeControls, ElementsFollowTheOrderOfFirstVisit) {
 }
 
 TEST(NodeControls, DrawSegmentRestoresThePenWidth) {
-  fake::PictureBox canvas({0, 0, 600, 600}, true);
+  fake::PictureBox canvas({0, 0, 600, 600});
   canvas.drawWidth = 3;
   modMain::DrawSegment(canvas, 10, 20, 30.25, 40, 0x000000FF, 2);
   const toolkit::Segment& line = canvas.lines.at(0);

@@ -12,24 +12,19 @@ namespace {
 using Refresh = TreeFormTest;
 
 TEST_F(Refresh, WalksTheTreeInPreOrderWithTheDefaultSplit) {
-  const struct {
-    QString entry;
-    std::vector<int> visitOrder;  // node ids in order of first visit = element index 2, 3, ...
-    std::vector<double> values;
-    double levelCount;
-  } walks[] = {{"12", {2, 4, 5, 3}, {6, 3, 2, 2}, 3},
-               {"360", {2, 4, 8, 16, 32, 33, 17, 9, 5, 3}, {180, 90, 45, 15, 5, 3, 3, 2, 2, 2}, 6}};
-  for (const auto& walk : walks) {
-    Type(walk.entry);
-    std::vector<int> combos, labels;
+  // Entry, node ids in order of first visit (element index 2, 3, ...), their values, levelCount.
+  const std::tuple<QString, std::vector<int>, std::vector<double>, double> walks[] = {
+      {"12", {2, 4, 5, 3}, {6, 3, 2, 2}, 3},
+      {"360", {2, 4, 8, 16, 32, 33, 17, 9, 5, 3}, {180, 90, 45, 15, 5, 3, 3, 2, 2, 2}, 6}};
+  for (const auto& [entry, visitOrder, values, levelCount] : walks) {
+    Type(entry);
+    ASSERT_EQ(form.combos.Count(), visitOrder.size() + 1) << entry.toStdString();
     for (int index = 2; index <= form.combos.Count(); ++index) {
-      combos.push_back(form.combos.Item(index).tag.toInt());
-      labels.push_back(form.labels.Item(index).tag.toInt());
+      EXPECT_EQ(form.combos.Item(index).tag.toInt(), visitOrder[index - 2]) << index;
+      EXPECT_EQ(form.labels.Item(index).tag.toInt(), visitOrder[index - 2]) << index;
     }
-    EXPECT_EQ(combos, walk.visitOrder) << walk.entry.toStdString();
-    EXPECT_EQ(labels, walk.visitOrder);
-    EXPECT_EQ(Values(walk.visitOrder), walk.values);
-    EXPECT_EQ(form.Model().levelCount, walk.levelCount);
+    EXPECT_EQ(Values(visitOrder), values);
+    EXPECT_EQ(form.Model().levelCount, levelCount);
   }
 }
 
@@ -38,8 +33,7 @@ TEST_F(Refresh, NodeListsAndChoices) {
   Type("12");
   for (const int node : {2, 3}) EXPECT_EQ(NodeCombo(node).items, QStringList({"2", "3", "4", "6"}));
   EXPECT_EQ(NodeCombo(4).items, QStringList({"2", "3"}));  // parent 6
-  EXPECT_EQ(std::pair(NodeCombo(2).text, NodeCombo(3).text),
-            (std::pair<QString, QString>("6", "2")));
+  EXPECT_EQ(QStringList({NodeCombo(2).text, NodeCombo(3).text}), QStringList({"6", "2"}));
   Pick(2, "4");  // an even child: nodes 4, 5 split it, its odd sibling 3 takes 12 / 4
   EXPECT_EQ(Values({2, 3, 4, 5}), (std::vector<double>{4, 3, 2, 2}));
   EXPECT_EQ(NodeCombo(3).text, "3");
@@ -77,12 +71,12 @@ TEST_F(Refresh, EnterTakesOnlyATextEqualToAListItem) {
 }
 
 TEST_F(Refresh, EntriesWithoutATree) {
+  // Entry, levelCount (0 and 1 keep the last tree's), said in the report; 65536 is 2^16.
   const std::tuple<QString, double, QString> cases[] = {
-      // entry, levelCount, said in the report
       {"7", 1, "The prime factorization of 7 is 7."},
-      {"0", 3, "neither prime nor composite"},  // the level count is kept from the last tree
+      {"0", 3, "neither prime nor composite"},
       {"1", 3, "neither prime nor composite"},
-      {"65536", 1, "too deep to draw"}};  // 2^16
+      {"65536", 1, "too deep to draw"}};
   for (const auto& [entry, levelCount, reportSays] : cases) {
     Type("12");
     Type(entry);
@@ -150,9 +144,8 @@ TEST_F(Refresh, RandomEntriesAndPicksKeepTheTreeConsistent) {
       const QStringList items = NodeCombo(node).items;
       Pick(node, items[static_cast<int>(random() % items.size())]);
     }
-    const double entry = form.Model().nodeValue(1);
     ASSERT_EQ(form.document.BodyInnerHtml(),
-              report::ReportText(entry, QLocale(), tree::kMaxLevels));
+              report::ReportText(form.Model().nodeValue(1), QLocale(), tree::kMaxLevels));
   }
 }
 

@@ -46,37 +46,17 @@ struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
   bool enabled = true;
 };
 
-class ReportViewTest : public testing::Test {
- protected:
+TEST(ReportView, OpensTheBlankPageOfflineRefusesTheViewsMenusAndCopyFollowsTheSelection) {
   FakeView view;
   FakeMenu menu;
-  ReportView report{view, menu, menu};
-};
-
-TEST_F(ReportViewTest, SetUpOpensTheBlankPageOfflineWaitingAFewSecondsForItAndNeedsADocument) {
+  ReportView report(view, menu, menu);
   view.checksUntilReady = 3;
   EXPECT_EQ(report.Document(), nullptr);
   ASSERT_TRUE(report.SetUp());
   EXPECT_TRUE(view.offline);
   EXPECT_EQ(view.navigated, QStringList{"about:blank"});
   EXPECT_EQ(report.Document(), &view.document);
-  EXPECT_NE(view.document.events, nullptr);
-
-  FakeView noDocument;
-  noDocument.hasDocument = false;
-  EXPECT_FALSE(ReportView(noDocument, menu, menu).SetUp());
-
-  FakeView neverReady;
-  neverReady.checksUntilReady = -1;
-  QElapsedTimer clock;
-  clock.start();
-  EXPECT_FALSE(ReportView(neverReady, menu, menu).SetUp());
-  EXPECT_GE(clock.elapsed(), 1000);
-  EXPECT_LE(clock.elapsed(), 10000);
-}
-
-TEST_F(ReportViewTest, OwnMenusAreRefusedAndCopyFollowsTheSelectionWrittenOnlyOnChange) {
-  ASSERT_TRUE(report.SetUp());
+  ASSERT_NE(view.document.events, nullptr);
   HtmlDocumentEvents& events = *view.document.events;
   EXPECT_FALSE(events.htmlDocument_oncontextmenu()) << "the Edit menu replaces the view's own";
   EXPECT_FALSE(events.htmlDocument_ondblclick());
@@ -90,6 +70,19 @@ TEST_F(ReportViewTest, OwnMenusAreRefusedAndCopyFollowsTheSelectionWrittenOnlyOn
   EXPECT_EQ(menu.writes, writes);
   events.htmlDocument_onmousedown();  // the left button: no pop-up
   EXPECT_EQ(menu.popups, 0);
+
+  // Set-up waits a few seconds for the page and needs a document.
+  FakeView noDocument;
+  noDocument.hasDocument = false;
+  EXPECT_FALSE(ReportView(noDocument, menu, menu).SetUp());
+
+  FakeView neverReady;
+  neverReady.checksUntilReady = -1;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(ReportView(neverReady, menu, menu).SetUp());
+  EXPECT_GE(clock.elapsed(), 1000);
+  EXPECT_LE(clock.elapsed(), 10000);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(ToolkitTest, ScrollBarRaisesChangeForEveryNewValueAndRefusesOutOfRange) {
   EXPECT_EQ(seen, (std::vector<int>{70000, 40000, 39997, 39497}));
 }
 
-TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilCls) {
+TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilClsAndAutoSizeFitsThePlainCaption) {
   canvas.SetBackColor(0x00FFFFFF);
   canvas.Line(0, 300, 1350, 300, 0x000000FF);  // red in the low byte; pixel row 20 in the border
   canvas.SetDrawWidth(3);
@@ -119,9 +119,8 @@ TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilCls) {
   canvas.Cls();
   EXPECT_TRUE(canvas.Lines().empty());
   EXPECT_EQ(canvas.grab().toImage().pixelColor(2 + 10, 2 + 20), QColor(255, 255, 255));
-}
 
-TEST_F(ToolkitTest, AutoSizeFitsThePlainCaptionAndLoadedLabelsTakeItOver) {
+  // Auto-size fits the plain caption, and loaded labels take it over.
   QtLabelArray labels("lblPrimFact", &window);
   QtLabel& label = labels.Add(1, &canvas, {120, 60, 60, 195});
   QFont font = label.font();

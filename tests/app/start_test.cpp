@@ -16,9 +16,8 @@ TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
   QApplication::setWindowIcon(ProgramIcon());  // as main() does
   modMain::Main();
   QPointer<frmMain> window;
-  for (QWidget* top : QApplication::topLevelWidgets()) {
+  for (QWidget* top : QApplication::topLevelWidgets())
     if (auto* main = qobject_cast<frmMain*>(top); main && main->isVisible()) window = main;
-  }
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);

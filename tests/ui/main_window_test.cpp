@@ -110,8 +110,7 @@ TEST_F(MainWindow, RightPressPopsUpTheEditMenuWithCopyFollowingTheSelectionAndEx
       popup->close();
     }
   });
-  QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
-  QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(20, 20));
+  QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(20, 20));
   EXPECT_EQ(popped, "mnuEdit");
   EXPECT_FALSE(copyEnabled) << "nothing selected";
 

@@ -81,7 +81,8 @@ TEST_F(CanvasScroll, ResizeRecentresALoneRootAndKeepsTheEmptyBoxInPlace) {
   Type("0");
   resizeBoth(8060);
   EXPECT_EQ(form.box[0].rect, (fake::Rect{(8000 - 975 - 255) / 2.0, 315, 975, 315}));
-  EXPECT_EQ(form.vs[0].rect.left, 8000 - 255) << "the bar follows the edge";
+  EXPECT_EQ(form.vs[0].rect.left, 8000 - 255) << "the bars follow the edges";
+  EXPECT_EQ(form.vs[1].rect.left, 8000 - 255);
   EXPECT_FALSE(form.labels.Item(1).visible);
 }
 

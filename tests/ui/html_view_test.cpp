@@ -115,6 +115,8 @@ TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenAndMenuAndDoubleClickRunOnlyWhenTheHa
   const QFont font = view.document()->defaultFont();
   EXPECT_EQ(font.families().value(0), "Arial");
   EXPECT_EQ(QFontInfo(font).pixelSize(), 15);
+  document.SetBodyFontFamily("'Times New Roman', serif");  // CSS quotes are no part of a name
+  EXPECT_EQ(view.document()->defaultFont().families(), QStringList({"Times New Roman", "serif"}));
 }
 
 }  // namespace

@@ -28,6 +28,18 @@ TEST(NodeControls, ElementsFollowTheOrderOfFirstVisit) {
   modMain::UnloadNodeControls(labels);
   EXPECT_EQ(labels.Indices(), std::vector<int>{1});
   EXPECT_EQ(labels.Item(1).Tag(), "1");
+
+  // The index by node id answers as the tags do, before and after unloading.
+  modMain::NodeIndex index;
+  for (const double node : {1, 2, 4, 2, 5, 3, 4}) index.Ensure(labels, node);
+  for (const auto& [node, element] : table) {
+    EXPECT_EQ(index.ElementOf(node), element) << node;
+    EXPECT_EQ(index.NodeOf(static_cast<int>(element)), node) << element;
+  }
+  index.UnloadAll(labels);
+  EXPECT_EQ(labels.Indices(), std::vector<int>{1});
+  EXPECT_EQ(std::tuple(index.NodeOf(1), index.ElementOf(1), index.ElementOf(2), index.NodeOf(2)),
+            std::tuple(1.0, 1, 0, 0.0));
 }
 
 TEST(NodeControls, DrawSegmentRestoresThePenWidth) {

@@ -28,6 +28,11 @@ void ReportView::mnuEditSelectAll_Click() { wbPreview_.ExecSelectAll(); }
 
 void ReportView::mnuEditCopy_Click() { wbPreview_.ExecCopy(); }
 
+void ReportView::MenuKey() {
+  htmlDocument_onselectionchange();
+  mnuEdit_.Popup();
+}
+
 bool ReportView::htmlDocument_oncontextmenu() { return false; }
 
 bool ReportView::htmlDocument_ondblclick() {

@@ -18,6 +18,8 @@ class ReportView : private HtmlDocumentEvents {
 
   void mnuEditSelectAll_Click();
   void mnuEditCopy_Click();
+  // The Menu key or Shift+F10 over the report pops up the Edit menu as a right-button press does.
+  void MenuKey();
 
  private:
   bool htmlDocument_oncontextmenu() override;

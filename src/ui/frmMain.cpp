@@ -126,13 +126,18 @@ void frmMain::CreateControls() {
     box.SetBackColor(kLightYellow);
     box.setAlignment(Qt::AlignCenter);
     box.setMaxLength(kMaxEntryLength);
-    box.onChange = Guarded([this, i] { txtPrimFact_Change(i); });
+    box.onChange = [this, i] { Refreshing([this, i] { txtPrimFact_Change(i); }); };
     box.onKeyPress = Guarded([this, i](int& keyAscii) { txtPrimFact_KeyPress(i, keyAscii); });
 
     picCanvas_[i]->SetBackColor(kWhite);
     picCanvas_[i]->onResize = Guarded([this, i] { picCanvas_Resize(i); });
     hsScroll_[i]->onChange = Guarded([this, i] { hsScroll_Change(i); });
     vsScroll_[i]->onChange = Guarded([this, i] { vsScroll_Change(i); });
+  }
+  // Numbers and trees read left to right in every locale; the rest follows the desktop.
+  for (QWidget* numbers :
+       std::initializer_list<QWidget*>{txtPrimFact_[1], picCanvas_[0], picCanvas_[1]}) {
+    numbers->setLayoutDirection(Qt::LeftToRight);
   }
   // A node height is a scroll step: the combo box's on canvas 0, the label's on canvas 1.
   new CanvasScroller(picCanvas_[0], hsScroll_[0], vsScroll_[0], rootCombo);
@@ -156,6 +161,11 @@ void frmMain::CreateControls() {
   wbPreview_->addAction(mnuEditSelectAll_->Action());
   wbPreview_->addAction(mnuEditCopy_->Action());
   reportView_ = std::make_unique<ReportView>(*wbPreview_, *mnuEdit_, *mnuEditCopy_);
+  wbPreview_->onMenuKey = Guarded([this](const QPoint& at) {
+    mnuEdit_->PopupNextAt(at);
+    reportView_->MenuKey();
+  });
+  NameControls();
 }
 
 void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
@@ -164,13 +174,19 @@ void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
   QPointer<QtComboBox> node;
   SkipOnError([&] { node = &static_cast<QtComboBox&>(cmbPrimFact_->Item(index)); });
   const bool focused = node && node->hasFocus();
-  SkipOnError(handler);
+  Refreshing(handler);
   if (focused && node && cmbPrimFact_->Holds(index, node) && !node->isHidden() &&
       !node->hasFocus()) {
     node->setFocus(Qt::OtherFocusReason);
     // As when tabbed to: the whole value selected, so that typing replaces it.
     node->lineEdit()->selectAll();
   }
+}
+
+void frmMain::Refreshing(const std::function<void()>& handler) {
+  ++refreshDepth_;
+  SkipOnError(handler);
+  if (--refreshDepth_ == 0) SkipOnError([this] { DescribeTrees(); });
 }
 
 void frmMain::Form_Load() {

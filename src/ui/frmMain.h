@@ -3,8 +3,9 @@
 // (pane 1) and the report (pane 2), each pane with its Hide/Show button, and the menus.
 //
 // Members by file: frmMain.cpp the controls, menus, loading and the window's events;
-// pane_layout.cpp Form_Resize, cmdStatus_Click and the panes; src/app/menu_commands.cpp the File
-// and About commands. The tree's members are TreeForm's (core/tree/tree_form.h).
+// pane_layout.cpp Form_Resize, cmdStatus_Click and the panes; accessible_names.cpp what a screen
+// reader says of the controls; src/app/menu_commands.cpp the File and About commands. The tree's
+// members are TreeForm's (core/tree/tree_form.h).
 
 #include <QMainWindow>
 #include <functional>
@@ -75,6 +76,15 @@ class frmMain : public QMainWindow, public TreeForm {
   // refresh that a choice starts hides every node, and Qt moves the focus of a hidden control on
   // to the next one, which may be a Hide button.
   void KeepNodeFocus(int index, const std::function<void()>& handler);
+  // Runs a handler that may refresh the trees; once the outermost one is done (a refresh raises
+  // nested changes), the nodes are described anew.
+  void Refreshing(const std::function<void()>& handler);
+
+  void NameControls();
+  // The button's name says what its click does to which pane: "Show report".
+  void NamePaneButton(int index);
+  // Names every shown node of both trees by its value, its kind and its parent.
+  void DescribeTrees();
 
   QWidget* inner_ = nullptr;  // the central area below the menu bar, where the controls live
   QtPictureBox* picTray_ = nullptr;
@@ -97,4 +107,5 @@ class frmMain : public QMainWindow, public TreeForm {
   std::unique_ptr<QtMenuItem> mnuEditCopy_;
 
   std::unique_ptr<ReportView> reportView_;
+  int refreshDepth_ = 0;  // handlers under way that may refresh the trees
 };

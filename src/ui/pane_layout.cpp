@@ -55,6 +55,7 @@ void frmMain::cmdStatus_Click(int index) {
   if (index >= 0 && index <= 2) {
     const bool hide = cmdStatus_[index]->Caption() == "Hide";
     cmdStatus_[index]->SetCaption(hide ? "Show" : "Hide");
+    NamePaneButton(index);
     Pane(index).SetVisible(!hide);
   }
   Form_Resize();

@@ -109,20 +109,24 @@ class QtControl : public Widget, public Interface {
   // Edit fields (text and combo boxes) paint their background in the Base role, everything
   // else in Window; fore colours likewise in Text or WindowText.
   toolkit::Color BackColor() const { return FromQColor(Widget::palette().color(kFillRole)); }
+  // A fixed background comes with a fixed text colour that reads on it, black on a light one,
+  // until a fore colour is set: the desktop's own may be light on a dark theme.
   void SetBackColor(toolkit::Color color) {
     QPalette palette = Widget::palette();
     palette.setColor(QPalette::Base, ToQColor(color));
     palette.setColor(QPalette::Window, ToQColor(color));
+    if (!foreColorSet_) {
+      SetTextColors(palette, ToQColor(color).lightnessF() >= 0.5 ? Qt::black : Qt::white);
+    }
     Widget::setPalette(palette);
     Widget::setAutoFillBackground(true);
   }
   toolkit::Color ForeColor() const { return FromQColor(Widget::palette().color(kTextRole)); }
   void SetForeColor(toolkit::Color color) {
     QPalette palette = Widget::palette();
-    palette.setColor(QPalette::Text, ToQColor(color));
-    palette.setColor(QPalette::WindowText, ToQColor(color));
-    palette.setColor(QPalette::ButtonText, ToQColor(color));
+    SetTextColors(palette, ToQColor(color));
     Widget::setPalette(palette);
+    foreColorSet_ = true;
   }
 
  protected:
@@ -150,6 +154,7 @@ class QtControl : public Widget, public Interface {
     Widget::setAutoFillBackground(from.autoFillBackground());
     Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));
     tag_ = from.tag_;
+    foreColorSet_ = from.foreColorSet_;
   }
 
  private:
@@ -159,6 +164,13 @@ class QtControl : public Widget, public Interface {
   static constexpr QPalette::ColorRole kTextRole =
       kEditField ? QPalette::Text : QPalette::WindowText;
 
+  static void SetTextColors(QPalette& palette, const QColor& color) {
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::ButtonText, color);
+  }
+
   TwipRect rect_;
   QString tag_;
+  bool foreColorSet_ = false;
 };

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <cmath>
+
+#include "ui/report_document.h"
 
 namespace {
 
@@ -58,6 +62,11 @@ QtHtmlView::QtHtmlView(QWidget* container, const QString& name, const TwipRect& 
   setOpenLinks(false);
   setOpenExternalLinks(false);
   setReadOnly(true);
+  // Numbers and equations read left to right in every locale.
+  setLayoutDirection(Qt::LeftToRight);
+  QTextOption option = document()->defaultTextOption();
+  option.setTextDirection(Qt::LeftToRight);
+  document()->setDefaultTextOption(option);
 
   QPalette colors = palette();
   colors.setColor(QPalette::Base, Qt::white);
@@ -108,11 +117,35 @@ bool QtHtmlView::event(QEvent* event) {
 }
 
 void QtHtmlView::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() == QContextMenuEvent::Keyboard) {
+    RaiseMenuKey();
+    event->accept();
+    return;
+  }
   if (events_ != nullptr && !events_->htmlDocument_oncontextmenu()) {
     event->accept();
     return;
   }
   QTextBrowser::contextMenuEvent(event);
+}
+
+void QtHtmlView::keyPressEvent(QKeyEvent* event) {
+  // Not every platform turns these keys into a context menu event by itself.
+  const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+  if (event->key() == Qt::Key_Menu || shiftF10) {
+    RaiseMenuKey();
+    event->accept();
+    return;
+  }
+  QTextBrowser::keyPressEvent(event);
+}
+
+QMimeData* QtHtmlView::createMimeDataFromSelection() const {
+  const QTextDocumentFragment selection = textCursor().selection();
+  auto* data = new QMimeData;
+  data->setHtml(selection.toHtml());
+  data->setText(PlainText(selection));
+  return data;
 }
 
 void QtHtmlView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -162,11 +195,19 @@ void QtHtmlView::ApplyBodyFont() {
 
 void QtHtmlView::SetBodyInnerHtml(const QString& html) {
   bodyInnerHtml_ = html;
-  setHtml(html);
+  setHtml(WithNumbersInOrder(html));
 }
 
 QString QtHtmlView::SelectionText() const { return textCursor().selection().toPlainText(); }
 
 void QtHtmlView::RaiseSelectionChange() {
   if (events_ != nullptr) events_->htmlDocument_onselectionchange();
+}
+
+void QtHtmlView::RaiseMenuKey() {
+  // Below the text cursor when it is in sight, else at the view's top left corner.
+  const QRect shown = viewport()->rect();
+  QPoint at = cursorRect().bottomLeft();
+  if (!shown.contains(at)) at = shown.topLeft();
+  Raise(onMenuKey, viewport()->mapToGlobal(at));
 }

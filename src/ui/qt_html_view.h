@@ -4,6 +4,7 @@
 // "about:blank". The view is its own document; the program writes the body into it.
 
 #include <QTextBrowser>
+#include <functional>
 
 #include "report/html_view.h"
 #include "ui/qt_control.h"
@@ -23,9 +24,15 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
   void ExecCopy() override { copy(); }
   void ExecSelectAll() override;
 
+  // The Menu key or Shift+F10 over the view, with the point where a menu for it belongs.
+  std::function<void(const QPoint& globalPos)> onMenuKey;
+
  protected:
   bool event(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // The selection as the view's HTML and as plain text a person would write.
+  QMimeData* createMimeDataFromSelection() const override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -41,6 +48,7 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
 
   void ApplyBodyFont();
   void RaiseSelectionChange();
+  void RaiseMenuKey();
 
   int readyState_ = 0;  // 0 until the blank page is open, then kReadyStateComplete
 

@@ -3,4 +3,8 @@
 #include <QCursor>
 #include <QMenu>
 
-void QtPopupMenu::Popup() { menu_->exec(QCursor::pos()); }
+void QtPopupMenu::Popup() {
+  const QPoint at = next_.value_or(QCursor::pos());
+  next_.reset();
+  menu_->exec(at);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <optional>
+
 #include "toolkit/toolkit.h"
 
 class QMenu;
@@ -9,7 +12,11 @@ class QtPopupMenu : public toolkit::PopupMenu {
  public:
   explicit QtPopupMenu(QMenu* menu) : menu_(menu) {}
   void Popup() override;
+  // The next popup shows at `globalPos` instead: a menu asked for from the keyboard belongs where
+  // the focus is, not where the pointer happens to rest.
+  void PopupNextAt(const QPoint& globalPos) { next_ = globalPos; }
 
  private:
   QMenu* menu_;
+  std::optional<QPoint> next_;
 };

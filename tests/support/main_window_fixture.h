@@ -68,11 +68,11 @@ class MainWindowTest : public ::testing::Test {
     QTest::keyClicks(&Entry(), text);
   }
 
-  // The loaded node combo box that carries the node's tag.
+  // The shown node combo box that carries the node's tag.
   QtComboBox& NodeCombo(int node) {
     const QRegularExpression elements("^cmbPrimFact_");
     for (QtComboBox* element : window->findChildren<QtComboBox*>(elements))
-      if (element->Tag() == QString::number(node)) return *element;
+      if (!element->isHidden() && element->Tag() == QString::number(node)) return *element;
     throw std::runtime_error("no element for node " + std::to_string(node));
   }
 

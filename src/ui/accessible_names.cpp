@@ -1,0 +1,98 @@
+// What a screen reader says of the window's controls: fixed names for the fixed controls, names
+// that follow the captions for the pane buttons, and for every shown node of both trees its
+// value, whether it is prime and what it is a factor of, so that no meaning rests on colour.
+
+#include <QLocale>
+
+#include "core/arithmetic/arithmetic.h"
+#include "toolkit/skip_on_error.h"
+#include "ui/frmMain.h"
+#include "ui/qt_combo_box_array.h"
+#include "ui/qt_command_button.h"
+#include "ui/qt_html_view.h"
+#include "ui/qt_label.h"
+#include "ui/qt_label_array.h"
+#include "ui/qt_picture_box.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
+
+namespace {
+
+constexpr const char* kPaneNames[] = {"interactive factor tree", "read-only factor tree", "report"};
+
+void Name(QWidget& widget, const QString& name, const QString& description = {}) {
+  // Qt announces a change even when the text is the same; most nodes keep theirs.
+  if (widget.accessibleName() != name) widget.setAccessibleName(name);
+  if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
+}
+
+// "360, composite": the value in the locale's grouping and its kind.
+QString ValueAndKind(double value) {
+  const QString kind = value < 2                 ? QStringLiteral("neither prime nor composite")
+                       : modMain::IsPrime(value) ? QStringLiteral("prime")
+                                                 : QStringLiteral("composite");
+  return QLocale().toString(static_cast<qulonglong>(value)) + QStringLiteral(", ") + kind;
+}
+
+}  // namespace
+
+void frmMain::NameControls() {
+  // The sentence before the entry box is its label; its closing colon is not read out.
+  lblInfo_->setBuddy(txtPrimFact_[1]);
+  Name(*txtPrimFact_[1], lblInfo_->Caption().section(':', 0, 0).trimmed(),
+       QStringLiteral("A whole number of up to 15 digits"));
+  Name(*picTray_, QStringLiteral("Number entry"));
+  for (int i = 0; i < 2; ++i) {
+    const QString tree = QString::fromLatin1(kPaneNames[i]);
+    const QString scroll = QStringLiteral("Scroll the ") + tree;
+    Name(*picCanvas_[i], tree.front().toUpper() + tree.mid(1),
+         QStringLiteral("Drag it, or use the arrow keys, to scroll"));
+    Name(*hsScroll_[i], scroll + QStringLiteral(" left and right"));
+    Name(*vsScroll_[i], scroll + QStringLiteral(" up and down"));
+    Name(*picScroll_[i], QStringLiteral("Corner of the ") + tree);
+  }
+  Name(*wbPreview_, QStringLiteral("Report"),
+       QStringLiteral("The prime factorization worked step by step"));
+  for (int i = 0; i < 3; ++i) NamePaneButton(i);
+  DescribeTrees();
+}
+
+void frmMain::NamePaneButton(int index) {
+  const QString name = cmdStatus_[index]->Caption() + ' ' + QLatin1String(kPaneNames[index]);
+  Name(*cmdStatus_[index], name);
+  cmdStatus_[index]->setToolTip(name);
+}
+
+void frmMain::DescribeTrees() {
+  const double root = model.nodeValue(1);
+  const bool hasRoot = root >= 1 && !txtPrimFact_[0]->isHidden();
+  Name(*txtPrimFact_[0], QStringLiteral("Number being factored"),
+       hasRoot ? ValueAndKind(root) + QStringLiteral(", the root of the factor tree") : QString());
+
+  // A node's value and its parent's are the model's, as the last refresh wrote them. The
+  // description says it all again: a combo box's name is its value on some desktops.
+  const auto describe = [this](QWidget& widget, double node, int pane) {
+    const QString tree = QLatin1String(kPaneNames[pane]);
+    QString name = ValueAndKind(model.nodeValue(node));
+    QString where;
+    if (node == 1) {
+      name += QStringLiteral(", the number being factored");
+      where = QStringLiteral("the root of the ") + tree;
+    } else {
+      const QString parent =
+          QLocale().toString(static_cast<qulonglong>(model.nodeValue(tree::ParentNode(node))));
+      name += QStringLiteral(", a factor of ") + parent;
+      where = QStringLiteral("level %1 of the %2").arg(tree::NodeLevel(node) + 1).arg(tree);
+      if (pane == 0) where += QStringLiteral("; its list holds the ways to split ") + parent;
+    }
+    Name(widget, name, name + QStringLiteral("; ") + where);
+  };
+  for (const int index : cmbPrimFact_->Indices()) {
+    auto& node = static_cast<QtComboBox&>(cmbPrimFact_->Item(index));
+    if (!node.isHidden()) SkipOnError([&] { describe(node, node.Tag().toDouble(), 0); });
+  }
+  for (const int index : lblPrimFact_->Indices()) {
+    auto& node = static_cast<QtLabel&>(lblPrimFact_->Item(index));
+    if (!node.isHidden()) SkipOnError([&] { describe(node, node.Tag().toDouble(), 1); });
+  }
+}

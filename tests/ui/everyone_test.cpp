@@ -1,0 +1,181 @@
+// The window for people who do not see colour, use no mouse, run a dark theme or a right-to-left
+// locale, and paste the report as plain text.
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleTextInterface>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+#include "support/main_window_fixture.h"
+
+namespace {
+
+using Everyone = MainWindowTest;
+
+std::string AccessibleText(QObject& object, QAccessible::Text text) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&object);
+  return accessible != nullptr ? accessible->text(text).toStdString() : "";
+}
+
+TEST_F(Everyone, ControlsAndNodesSayWhatTheyAreAndFollowEveryChoice) {
+  EXPECT_EQ(AccessibleText(Entry(), QAccessible::Name),
+            "Enter an integer to find its prime factors");
+  EXPECT_EQ(Find<QLabel>("lblInfo").buddy(), &Entry());
+  EXPECT_EQ(AccessibleText(HScroll(1), QAccessible::Name),
+            "Scroll the read-only factor tree left and right");
+  EXPECT_EQ(AccessibleText(Button(2), QAccessible::Name), "Hide report");
+  QTest::mouseClick(&Button(0), Qt::LeftButton);
+  EXPECT_EQ(AccessibleText(Button(0), QAccessible::Name), "Show interactive factor tree");
+
+  Type("360");
+  EXPECT_EQ(AccessibleText(RootBox(), QAccessible::Name), "Number being factored");
+  EXPECT_EQ(AccessibleText(RootBox(), QAccessible::Description),
+            "360, composite, the root of the factor tree");
+  Pick(2, "12");
+  Pick(4, "2");
+  // Desktops read a combo box's value as its name: the description says it all.
+  const auto comboSays = [&](int node) {
+    return AccessibleText(NodeCombo(node), QAccessible::Description);
+  };
+  EXPECT_EQ(comboSays(3),
+            "30, composite, a factor of 360; level 2 of the interactive factor tree; "
+            "its list holds the ways to split 360");
+  EXPECT_EQ(comboSays(10),
+            "3, prime, a factor of 6; level 4 of the interactive factor tree; its "
+            "list holds the ways to split 6");
+  const auto labelSays = [&](int node) {
+    for (QtLabel* label : window->findChildren<QtLabel*>(QRegularExpression("^lblPrimFact_")))
+      if (label->isVisibleTo(window.get()) && label->Tag() == QString::number(node))
+        return AccessibleText(*label, QAccessible::Name);
+    return std::string("no label");
+  };
+  EXPECT_EQ(labelSays(1), "360, composite, the number being factored");
+  EXPECT_EQ(labelSays(4), "2, prime, a factor of 12");
+
+  Type("1234567");  // 127 × 9721: the names follow a new entry too
+  EXPECT_EQ(labelSays(2), "9,721, prime, a factor of 1,234,567");
+  QAccessibleInterface* report = QAccessible::queryAccessibleInterface(&Report());
+  ASSERT_NE(report->textInterface(), nullptr);
+  const QString reportText =
+      report->textInterface()->text(0, report->textInterface()->characterCount());
+  EXPECT_TRUE(reportText.contains("1,234,567 = 127 x 9,721")) << reportText.toStdString();
+}
+
+TEST_F(Everyone, MenuKeyAndShiftF10OverTheReportPopUpTheEditMenu) {
+  Type("12");
+  QAction& copy = Find<QAction>("mnuEditCopy");
+  const auto popUp = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QString popped = "none";
+    bool copyEnabled = false;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        popped = popup->objectName();
+        copyEnabled = copy.isEnabled();
+        popup->close();
+      }
+    });
+    QTest::keyClick(&Report(), key, modifiers);
+    EXPECT_EQ(popped, "mnuEdit");
+    return copyEnabled;
+  };
+  Report().setFocus();
+  EXPECT_FALSE(popUp(Qt::Key_Menu, {})) << "nothing selected";
+  QTest::keyClick(&Report(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(popUp(Qt::Key_F10, Qt::ShiftModifier));
+}
+
+TEST_F(Everyone, FixedBackgroundsKeepReadableTextUnderADarkPalette) {
+  const QPalette desktop = QApplication::palette();
+  QPalette dark = desktop;
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::Window, QColor(45, 45, 45));
+  for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+    dark.setColor(role, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  window = std::make_unique<TestWindow>();
+  window->show();
+  Type("360");
+  Pick(2, "12");
+  QApplication::setPalette(desktop);
+
+  const auto textOn = [](QWidget& box) {
+    return box.palette().color(QPalette::Text).lightnessF() -
+           box.palette().color(QPalette::Base).lightnessF();
+  };
+  for (QWidget* box : std::initializer_list<QWidget*>{
+           &Entry(), &RootBox(), &NodeCombo(2), NodeCombo(5).lineEdit(), NodeCombo(5).view()}) {
+    EXPECT_LT(textOn(*box), -0.5) << box->objectName().toStdString();
+  }
+  EXPECT_EQ(Canvas(1).palette().color(QPalette::WindowText), Qt::black);
+}
+
+TEST_F(Everyone, NumbersAndEquationsReadLeftToRightInAnArabicLocale) {
+  QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+  QApplication::setLayoutDirection(Qt::RightToLeft);
+  window = std::make_unique<TestWindow>();
+  window->show();
+  Type("360");
+  QApplication::setLayoutDirection(Qt::LeftToRight);
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{&Entry(), &Report(), &Canvas(0), &RootBox()})
+    EXPECT_EQ(widget->layoutDirection(), Qt::LeftToRight) << widget->objectName().toStdString();
+
+  // "٣٦٠ = ٢ x …": the number left of the equals sign, the first factor right of it.
+  const QString number = QLocale().toString(360);
+  QTextCursor at = Report().document()->find(number + " =");
+  ASSERT_FALSE(at.isNull());
+  const QTextBlock block = at.block();
+  const QTextLayout& layout = *block.layout();
+  const auto x = [&](int position) {
+    const int inBlock = position - block.position();
+    return layout.lineForTextPosition(inBlock).cursorToX(inBlock);
+  };
+  const int equals = at.selectionEnd() - 1;
+  EXPECT_LT(x(at.selectionStart()), x(equals));
+  EXPECT_LT(x(equals), x(equals + 3));
+}
+
+TEST_F(Everyone, CopyGivesPlainTextAsAPersonWritesIt) {
+  QClipboard& clipboard = *QGuiApplication::clipboard();
+  const auto copyAll = [&](const QString& entry) {
+    Type(entry);
+    Find<QAction>("mnuEditSelectAll").trigger();
+    Find<QAction>("mnuEditCopy").trigger();
+    return clipboard.text().toStdString();
+  };
+  const std::string tail =
+      "To prime factor a number, begin dividing by the smallest possible prime and continue "
+      "until the quotient is a prime number.";
+  EXPECT_EQ(copyAll("12"),
+            "The prime factorization of 12 is\n\n12 = 2 x 2 x 3 or 2²x 3\n"
+            "Upside-down division :\n\n2 | 12\n2 | 6\n    3\n\n" +
+                tail);
+  EXPECT_EQ(copyAll("1001"),
+            "The prime factorization of 1,001 is\n\n1,001 = 7 x 11 x 13\n"
+            "Upside-down division :\n\n 7 | 1,001\n11 | 143\n     13\n\n" +
+                tail);
+  EXPECT_TRUE(clipboard.mimeData()->hasHtml());
+  const std::string whole = copyAll("360");
+  EXPECT_NE(whole.find("360 = 2 x 2 x 2 x 3 x 3 x 5 or 2³x 3²x 5\n"), std::string::npos) << whole;
+  EXPECT_NE(whole.find("\n2 | 360\n2 | 180\n2 | 90\n3 | 45\n3 | 15\n    5\n"), std::string::npos);
+
+  const auto copyPart = [&](const QString& from, int blocks) {
+    QTextCursor part = Report().document()->find(from);
+    part.setPosition(part.selectionStart());
+    part.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, blocks);
+    Report().setTextCursor(part);
+    Find<QAction>("mnuEditCopy").trigger();
+    return clipboard.text().toStdString();
+  };
+  EXPECT_EQ(copyPart("3 x 5 or", 1), "3 x 5 or 2³x 3²x 5");
+  EXPECT_EQ(copyPart("division", 6),
+            "division :\n\n2 | 360\n2 | 180\n2 | 90\n3 | 45\n3 | 15\n    5");
+}
+
+}  // namespace

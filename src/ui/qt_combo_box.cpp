@@ -1,6 +1,7 @@
 #include "ui/qt_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -31,10 +32,26 @@ int ShiftState(const QKeyEvent& event) {
 
 QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
-  setModel(list_ = new QStringListModel(this));
-  setEditable(true);
-  setInsertPolicy(QComboBox::NoInsert);
+  SetUp();
+}
+
+QtComboBox::QtComboBox(const QtComboBox& from, const QString& name) : QtControl(from, name) {
+  SetUp();
+  setMaxVisibleItems(from.maxVisibleItems());
+  lineEdit()->setAlignment(from.lineEdit()->alignment());
+  SetText(from.Text());
+}
+
+void QtComboBox::SetUp() {
+  // The edit field is handed over ready made rather than made by setEditable, which would also
+  // build the drop-down list up front; and it comes with a stand-in completer, so that the box
+  // builds none of its own over the list. The list is built when it first opens.
+  auto* edit = new QLineEdit(this);
+  edit->setCompleter(new QCompleter(edit));
+  setLineEdit(edit);
   setCompleter(nullptr);
+  setModel(list_ = new QStringListModel(this));
+  setInsertPolicy(QComboBox::NoInsert);
   // On Enter, and when focus leaves the field, Qt would pick the item matching the edited text
   // by itself. Only the user picks here, and Enter goes to onKeyDown alone.
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
@@ -85,14 +102,7 @@ void QtComboBox::SetTag(const QString& tag) {
   Raise(onTagChanged);
 }
 
-QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
-  auto* copy = new QtComboBox(nullptr, name, {});
-  copy->TakeOver(*this);
-  copy->setMaxVisibleItems(maxVisibleItems());
-  copy->lineEdit()->setAlignment(lineEdit()->alignment());
-  copy->SetText(Text());
-  return copy;
-}
+QtComboBox* QtComboBox::LoadCopy(const QString& name) const { return new QtComboBox(*this, name); }
 
 void QtComboBox::keyPressEvent(QKeyEvent* event) {
   Raise(onKeyDown, VirtualKeyCode(*event), ShiftState(*event));

@@ -2,9 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStringListModel>
 #include <QWheelEvent>
 
@@ -28,6 +30,15 @@ int ShiftState(const QKeyEvent& event) {
          (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// A completer lent to each new edit field only while the field is handed to its box: a box given
+// a field without one makes its own over the list, which costs more than all the rest of the box.
+// The box lets it go at once, so one serves every box.
+QCompleter* StandInCompleter() {
+  static QPointer<QCompleter> completer;
+  if (completer.isNull()) completer = new QCompleter(QCoreApplication::instance());
+  return completer;
+}
+
 }  // namespace
 
 QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& rect)
@@ -44,10 +55,9 @@ QtComboBox::QtComboBox(const QtComboBox& from, const QString& name) : QtControl(
 
 void QtComboBox::SetUp() {
   // The edit field is handed over ready made rather than made by setEditable, which would also
-  // build the drop-down list up front; and it comes with a stand-in completer, so that the box
-  // builds none of its own over the list. The list is built when it first opens.
+  // build the drop-down list up front: the list is built when it first opens.
   auto* edit = new QLineEdit(this);
-  edit->setCompleter(new QCompleter(edit));
+  edit->setCompleter(StandInCompleter());
   setLineEdit(edit);
   setCompleter(nullptr);
   setModel(list_ = new QStringListModel(this));
@@ -83,10 +93,11 @@ void QtComboBox::AddItem(const QString& item) { AddItems({item}); }
 
 void QtComboBox::AddItems(const QStringList& items) {
   // One reset of a plain string list: a node's list can hold thousands of divisors, which item
-  // by item would take longer than the whole rest of a refresh. The reset leaves no item
-  // current; the edit text stays as it was.
+  // by item would take longer than the whole rest of a refresh. An empty list takes the items as
+  // they are, sharing their storage rather than copying it. The reset leaves no item current;
+  // the edit text stays as it was.
   const QString text = Text();
-  list_->setStringList(list_->stringList() + items);
+  list_->setStringList(list_->rowCount() == 0 ? items : list_->stringList() + items);
   setCurrentIndex(-1);
   setEditText(text);
 }

@@ -103,6 +103,8 @@ void QtComboBox::AddItems(const QStringList& items) {
 }
 
 void QtComboBox::Clear() {
+  // A list that is empty already is left alone: its reset would only rewrite the edit text.
+  if (list_->rowCount() == 0) return;
   const QString text = Text();
   list_->setStringList({});
   setEditText(text);

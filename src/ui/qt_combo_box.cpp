@@ -1,9 +1,12 @@
 #include "ui/qt_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStringListModel>
 #include <QWheelEvent>
 
@@ -27,14 +30,38 @@ int ShiftState(const QKeyEvent& event) {
          (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// A completer lent to each new edit field only while the field is handed to its box: a box given
+// a field without one makes its own over the list, which costs more than all the rest of the box.
+// The box lets it go at once, so one serves every box.
+QCompleter* StandInCompleter() {
+  static QPointer<QCompleter> completer;
+  if (completer.isNull()) completer = new QCompleter(QCoreApplication::instance());
+  return completer;
+}
+
 }  // namespace
 
 QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
-  setModel(list_ = new QStringListModel(this));
-  setEditable(true);
-  setInsertPolicy(QComboBox::NoInsert);
+  SetUp();
+}
+
+QtComboBox::QtComboBox(const QtComboBox& from, const QString& name) : QtControl(from, name) {
+  SetUp();
+  setMaxVisibleItems(from.maxVisibleItems());
+  lineEdit()->setAlignment(from.lineEdit()->alignment());
+  SetText(from.Text());
+}
+
+void QtComboBox::SetUp() {
+  // The edit field is handed over ready made rather than made by setEditable, which would also
+  // build the drop-down list up front: the list is built when it first opens.
+  auto* edit = new QLineEdit(this);
+  edit->setCompleter(StandInCompleter());
+  setLineEdit(edit);
   setCompleter(nullptr);
+  setModel(list_ = new QStringListModel(this));
+  setInsertPolicy(QComboBox::NoInsert);
   // On Enter, and when focus leaves the field, Qt would pick the item matching the edited text
   // by itself. Only the user picks here, and Enter goes to onKeyDown alone.
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
@@ -66,15 +93,18 @@ void QtComboBox::AddItem(const QString& item) { AddItems({item}); }
 
 void QtComboBox::AddItems(const QStringList& items) {
   // One reset of a plain string list: a node's list can hold thousands of divisors, which item
-  // by item would take longer than the whole rest of a refresh. The reset leaves no item
-  // current; the edit text stays as it was.
+  // by item would take longer than the whole rest of a refresh. An empty list takes the items as
+  // they are, sharing their storage rather than copying it. The reset leaves no item current;
+  // the edit text stays as it was.
   const QString text = Text();
-  list_->setStringList(list_->stringList() + items);
+  list_->setStringList(list_->rowCount() == 0 ? items : list_->stringList() + items);
   setCurrentIndex(-1);
   setEditText(text);
 }
 
 void QtComboBox::Clear() {
+  // A list that is empty already is left alone: its reset would only rewrite the edit text.
+  if (list_->rowCount() == 0) return;
   const QString text = Text();
   list_->setStringList({});
   setEditText(text);
@@ -85,14 +115,7 @@ void QtComboBox::SetTag(const QString& tag) {
   Raise(onTagChanged);
 }
 
-QtComboBox* QtComboBox::LoadCopy(const QString& name) const {
-  auto* copy = new QtComboBox(nullptr, name, {});
-  copy->TakeOver(*this);
-  copy->setMaxVisibleItems(maxVisibleItems());
-  copy->lineEdit()->setAlignment(lineEdit()->alignment());
-  copy->SetText(Text());
-  return copy;
-}
+QtComboBox* QtComboBox::LoadCopy(const QString& name) const { return new QtComboBox(*this, name); }
 
 void QtComboBox::keyPressEvent(QKeyEvent* event) {
   Raise(onKeyDown, VirtualKeyCode(*event), ShiftState(*event));

@@ -48,5 +48,9 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // A hidden copy of `from`, for LoadCopy.
+  QtComboBox(const QtComboBox& from, const QString& name);
+  void SetUp();
+
   QStringListModel* list_;  // the drop-down list's items
 };

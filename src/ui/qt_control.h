@@ -143,13 +143,15 @@ class QtControl : public Widget, public Interface {
                         TwipsToPixels(rect.width), TwipsToPixels(rect.height));
   }
 
-  // Makes this control, made without a container, a hidden copy of `from` in from's container:
-  // the geometry and the settings every kind shares. Each kind adds its own settings.
-  void TakeOver(const QtControl& from) {
-    Widget::setParent(from.parentWidget());
+  // A hidden copy of `from` in from's container, with the geometry and the settings every kind
+  // shares; each kind adds its own. It is made in the container rather than moved there, and takes
+  // a font only where `from` has one of its own: either font change would make a combo box build
+  // its drop-down list up front, which costs more than the rest of the box.
+  QtControl(const QtControl& from, const QString& name) : Widget(from.parentWidget()) {
+    Widget::setObjectName(name);
     Widget::setVisible(false);
     Place(from.rect_);
-    Widget::setFont(from.font());
+    if (from.testAttribute(Qt::WA_SetFont)) Widget::setFont(from.font());
     Widget::setPalette(from.palette());
     Widget::setAutoFillBackground(from.autoFillBackground());
     Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));

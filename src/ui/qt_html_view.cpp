@@ -195,7 +195,12 @@ void QtHtmlView::ApplyBodyFont() {
 
 void QtHtmlView::SetBodyInnerHtml(const QString& html) {
   bodyInnerHtml_ = html;
+  // Laid out with the vertical bar already showing, a report that needs the bar is laid out once
+  // rather than again when the bar appears and narrows it. One that fits loses the bar after.
+  const Qt::ScrollBarPolicy policy = verticalScrollBarPolicy();
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHtml(WithNumbersInOrder(html));
+  setVerticalScrollBarPolicy(policy);
 }
 
 QString QtHtmlView::SelectionText() const { return textCursor().selection().toPlainText(); }

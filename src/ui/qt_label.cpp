@@ -10,6 +10,13 @@ QtLabel::QtLabel(QWidget* container, const QString& name, const TwipRect& rect)
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+QtLabel::QtLabel(const QtLabel& from, const QString& name) : QtControl(from, name) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(from.alignment());
+  setText(from.text());
+  autoSize_ = from.autoSize_;
+}
+
 QString QtLabel::Caption() const { return text(); }
 
 void QtLabel::SetCaption(const QString& caption) {
@@ -26,14 +33,7 @@ double QtLabel::TextWidth(const QString& text) const {
   return QFontMetrics(font()).horizontalAdvance(text) * toolkit::kTwipsPerPixel;
 }
 
-QtLabel* QtLabel::LoadCopy(const QString& name) const {
-  auto* copy = new QtLabel(nullptr, name, {});
-  copy->TakeOver(*this);
-  copy->setAlignment(alignment());
-  copy->setText(text());
-  copy->autoSize_ = autoSize_;
-  return copy;
-}
+QtLabel* QtLabel::LoadCopy(const QString& name) const { return new QtLabel(*this, name); }
 
 void QtLabel::changeEvent(QEvent* event) {
   QLabel::changeEvent(event);

@@ -23,6 +23,8 @@ class QtLabel : public QtControl<QLabel, toolkit::Label> {
   void changeEvent(QEvent* event) override;
 
  private:
+  // A hidden copy of `from`, for LoadCopy.
+  QtLabel(const QtLabel& from, const QString& name);
   void FitCaption();
 
   bool autoSize_ = false;  // sized to the caption whenever the caption or the font changes

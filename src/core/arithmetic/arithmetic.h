@@ -34,6 +34,9 @@ double SmallestFactor(double n);
 // std::domain_error from 2^53 up, where doubles no longer hold every whole number.
 QString DivisorList(double n);
 
+// The items of DivisorList(n), each its own string, as DivisorList(n).split(' ') gives them.
+QStringList DivisorItems(double n);
+
 // The list text without repeated items (exact text comparison), in order of first occurrence.
 // Only blanks separate items and are trimmed; two blanks in a row make an empty item.
 QString DistinctItems(const QString& list);

@@ -16,9 +16,15 @@ void TreeForm::FillNodeChoices(double node, double value, double parentValue) {
   if (tree::IsEvenNode(node)) {
     if (parentValue != 0 && !modMain::IsPrime(parentValue)) {
       // Every divisor of the parent but 1 and the parent itself, as DivisorList writes it: the
-      // list of a composite number runs from 1 to the number, so those are its two ends.
-      items = modMain::DivisorList(parentValue).split(' ');
-      items = items.mid(1, items.size() - 2);
+      // list of a composite number runs from 1 to the number, so those are its two ends. They are
+      // dropped in place, keeping the one list the odd sibling and both models then share.
+      items = modMain::DivisorItems(parentValue);
+      if (items.size() < 2) {
+        items.clear();
+      } else {
+        items.removeFirst();
+        items.removeLast();
+      }
     }
   } else {
     // The odd child offers what its even sibling offers.

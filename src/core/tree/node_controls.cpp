@@ -1,5 +1,6 @@
 #include "core/tree/node_controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/arithmetic/number_text.h"
@@ -10,8 +11,16 @@ namespace {
 
 // A Tag read as a number; the tags hold node ids written by EnsureNodeControl.
 double TagValue(toolkit::Control& element) {
+  const QString tag = element.Tag();
+  // Those ids are a few plain digits, read here at once: a lookup reads every loaded tag.
+  if (!tag.isEmpty() && tag.size() <= 9 &&
+      std::all_of(tag.begin(), tag.end(), [](QChar c) { return c >= '0' && c <= '9'; })) {
+    int value = 0;
+    for (const QChar c : tag) value = value * 10 + (c.unicode() - '0');
+    return value;
+  }
   bool ok = false;
-  const double value = element.Tag().trimmed().toDouble(&ok);
+  const double value = tag.trimmed().toDouble(&ok);
   if (!ok) throw std::invalid_argument("tag is not a number");
   return value;
 }

@@ -70,7 +70,7 @@ void frmMain::DescribeTrees() {
        hasRoot ? ValueAndKind(root) + QStringLiteral(", the root of the factor tree") : QString());
 
   // A node's value and its parent's are the model's, as the last refresh wrote them. The
-  // description says it all again: a combo box's name is its value on some desktops.
+  // description says it all again, for readers that take only the description.
   const auto describe = [this](QWidget& widget, double node, int pane) {
     const QString tree = QLatin1String(kPaneNames[pane]);
     QString name = ValueAndKind(model.nodeValue(node));

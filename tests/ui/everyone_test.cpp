@@ -39,16 +39,14 @@ TEST_F(Everyone, ControlsAndNodesSayWhatTheyAreAndFollowEveryChoice) {
             "360, composite, the root of the factor tree");
   Pick(2, "12");
   Pick(4, "2");
-  // Desktops read a combo box's value as its name: the description says it all.
-  const auto comboSays = [&](int node) {
-    return AccessibleText(NodeCombo(node), QAccessible::Description);
+  const auto comboSays = [&](int node, QAccessible::Text text) {
+    return AccessibleText(NodeCombo(node), text);
   };
-  EXPECT_EQ(comboSays(3),
-            "30, composite, a factor of 360; level 2 of the interactive factor tree; "
-            "its list holds the ways to split 360");
-  EXPECT_EQ(comboSays(10),
-            "3, prime, a factor of 6; level 4 of the interactive factor tree; its "
-            "list holds the ways to split 6");
+  EXPECT_EQ(comboSays(3, QAccessible::Name), "30, composite, a factor of 360");
+  EXPECT_EQ(comboSays(3, QAccessible::Value), "30");
+  EXPECT_EQ(comboSays(10, QAccessible::Description),
+            "3, prime, a factor of 6; level 4 of the interactive factor tree; its list holds the "
+            "ways to split 6");
   const auto labelSays = [&](int node) {
     for (QtLabel* label : window->findChildren<QtLabel*>(QRegularExpression("^lblPrimFact_")))
       if (label->isVisibleTo(window.get()) && label->Tag() == QString::number(node))

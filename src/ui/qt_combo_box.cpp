@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStringListModel>
+#include <QStyle>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "ui/full_value_hint.h"
 
@@ -157,6 +159,16 @@ void QtComboBox::keyPressEvent(QKeyEvent* event) {
 void QtComboBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 void QtComboBox::showPopup() {
+  // The open list is wide enough for its widest item, however narrow the box: a value is never
+  // cut short there. Measured on opening only, as a list can hold thousands of items.
+  int widest = 0;
+  const QFontMetrics metrics = view()->fontMetrics();
+  for (const QString& item : list_->stringList()) {
+    widest = std::max(widest, metrics.horizontalAdvance(item));
+  }
+  const int margins =
+      2 * view()->frameWidth() + 4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+  view()->setMinimumWidth(widest + margins + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   QComboBox::showPopup();
   const int item = findText(Text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (item < 0) return;

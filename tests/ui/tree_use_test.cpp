@@ -132,6 +132,10 @@ TEST_F(TreeUse, BoxesShowTheirFullValueAndOpenListsTheNodesValue) {
   EXPECT_EQ(RootBox().cursorPosition(), 0) << "shown from the first digit once the focus left";
   EXPECT_EQ(NodeCombo(2).toolTip(), "41,152,263,004,115");
   EXPECT_EQ(NodeCombo(2).lineEdit()->cursorPosition(), 0);
+  NodeCombo(2).showPopup();  // its open list shows every item whole
+  const QAbstractItemView& list = *NodeCombo(2).view();
+  EXPECT_GT(list.viewport()->width(), list.fontMetrics().horizontalAdvance("41152263004115"));
+  NodeCombo(2).hidePopup();
 
   Type("12");
   QtComboBox& node = NodeCombo(2);  // 6, listing 2 3 4 6

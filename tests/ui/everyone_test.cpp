@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -65,8 +66,16 @@ TEST_F(Everyone, ControlsAndNodesSayWhatTheyAreAndFollowEveryChoice) {
   EXPECT_TRUE(reportText.contains("1,234,567 = 127 x 9,721")) << reportText.toStdString();
 }
 
-TEST_F(Everyone, MenuKeyAndShiftF10OverTheReportPopUpTheEditMenu) {
-  Type("12");
+TEST_F(Everyone, TheReportScrollsAndOpensTheEditMenuFromTheKeyboard) {
+  Type("222622144044300");  // a long division table
+  Report().setFocus();
+  const QScrollBar& bar = *Report().verticalScrollBar();
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}) {
+    const int before = bar.value();
+    QTest::keyClick(&Report(), key);
+    EXPECT_GT(bar.value(), before) << key;
+  }
+
   QAction& copy = Find<QAction>("mnuEditCopy");
   const auto popUp = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QString popped = "none";
@@ -82,7 +91,6 @@ TEST_F(Everyone, MenuKeyAndShiftF10OverTheReportPopUpTheEditMenu) {
     EXPECT_EQ(popped, "mnuEdit");
     return copyEnabled;
   };
-  Report().setFocus();
   EXPECT_FALSE(popUp(Qt::Key_Menu, {})) << "nothing selected";
   QTest::keyClick(&Report(), Qt::Key_A, Qt::ControlModifier);
   EXPECT_TRUE(popUp(Qt::Key_F10, Qt::ShiftModifier));

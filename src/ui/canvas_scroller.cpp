@@ -188,12 +188,10 @@ void CanvasScroller::ScrollIntoView(const QWidget* widget) {
     }
     return by < 0 ? std::floor(by) : std::ceil(by);
   };
-  const double across =
-      shift(control->Left(), control->Width(), view_->width() * toolkit::kTwipsPerPixel);
-  const double down =
-      shift(control->Top(), control->Height(), view_->height() * toolkit::kTwipsPerPixel);
-  if (across != 0) ScrollBy(*horizontal_, across);
-  if (down != 0) ScrollBy(*vertical_, down);
+  ScrollBy(*horizontal_,
+           shift(control->Left(), control->Width(), view_->width() * toolkit::kTwipsPerPixel));
+  ScrollBy(*vertical_,
+           shift(control->Top(), control->Height(), view_->height() * toolkit::kTwipsPerPixel));
 }
 
 double CanvasScroller::Step(const QtScrollBar& bar, bool page) const {

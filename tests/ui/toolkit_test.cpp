@@ -129,6 +129,9 @@ TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilClsAndAutoSizeFitsThePlainCapti
   const auto fitted = [&](const QString& caption) {
     return QFontMetrics(font).horizontalAdvance(caption) * toolkit::kTwipsPerPixel;
   };
+  label.SetForeColor(0x00FF0000);
+  label.SetBackColor(0x00FFFFFF);  // a fore colour set first stands
+  EXPECT_EQ(label.ForeColor(), 0x00FF0000u);
   label.SetCaption("1,234,567");
   label.SetAutoSize(true);
   EXPECT_EQ(label.Width(), fitted("1,234,567"));

@@ -53,7 +53,7 @@ TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorderAndTheBarsEndAtTheInne
   }
 }
 
-TEST_F(TreeUse, WheelAndDragMoveTheBarsAndTheTree) {
+TEST_F(TreeUse, WheelDragAndKeysMoveTheBarsAndTheTree) {
   Type("1024");
   const double h = Combo(1).Height();  // one notch: a combo box's height, in twips
   QWidget* view = Canvas(0).View();
@@ -78,6 +78,19 @@ TEST_F(TreeUse, WheelAndDragMoveTheBarsAndTheTree) {
   EXPECT_EQ(HScroll(0).Value(), x0 + 3 * h + 300);
   EXPECT_EQ(VScroll(0).Value(), 150);
   EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h - 300);
+  QTest::mouseMove(view, {0, 0});  // released: the pointer moves alone
+  EXPECT_EQ(VScroll(0).Value(), 150);
+
+  // Keys on the focused canvas move a node height, or a view, a press.
+  Canvas(0).setFocus();
+  const int x = HScroll(0).Value();
+  QTest::keyClick(&Canvas(0), Qt::Key_Right);
+  EXPECT_EQ(HScroll(0).Value(), x + h);
+  QTest::keyClick(&Canvas(0), Qt::Key_Home);
+  QTest::keyClick(&Canvas(0), Qt::Key_PageDown);
+  EXPECT_EQ(VScroll(0).Value(), std::min(VScroll(0).Max(), view->height() * 15));
+  QTest::keyClick(&Canvas(0), Qt::Key_End);
+  EXPECT_EQ(VScroll(0).Value(), VScroll(0).Max());
 }
 
 TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoViewAndAChosenNodeKeepsTheFocus) {

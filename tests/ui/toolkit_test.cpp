@@ -135,6 +135,7 @@ TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilClsAndAutoSizeFitsThePlainCapti
   label.SetCaption("1,234,567");
   label.SetAutoSize(true);
   EXPECT_EQ(label.Width(), fitted("1,234,567"));
+  EXPECT_EQ(label.Height(), QFontMetrics(font).height() * toolkit::kTwipsPerPixel);
   EXPECT_EQ(label.Left(), 120);
   label.SetCaption("<b>12</b>");  // plain text, never markup
   EXPECT_EQ(label.Width(), fitted("<b>12</b>"));

@@ -42,8 +42,10 @@ QLabel* MakeLabel(QWidget* box, const QString& name, const QString& text, const 
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QString::fromLatin1(kCaption));
-  // A fixed box: a title bar with its close button, nothing to minimise or maximise.
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  // A fixed box: a title bar with its close button, nothing to minimise or maximise. Without
+  // CustomizeWindowHint the window manager is asked for its default buttons, all of them.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
   const QString name = QString::fromLatin1(program_info::kName);

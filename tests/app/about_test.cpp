@@ -15,8 +15,9 @@ TEST(AboutTest, ShowsItsDesignAndTheConfiguredVersionInAFixedSizeBoxAboveTheSepa
   EXPECT_EQ(box.windowTitle(), QStringLiteral("About Kestrelon"));
   EXPECT_EQ(box.size(), QSize(312, 209));
   EXPECT_EQ(box.minimumSize(), box.maximumSize());
-  EXPECT_EQ(box.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-            Qt::WindowCloseButtonHint);
+  EXPECT_EQ(box.windowFlags() &
+                (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+            Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
 
   const struct {
     const char* name;

@@ -169,6 +169,7 @@ TEST_F(Everyone, CopyGivesPlainTextAsAPersonWritesIt) {
             "Upside-down division :\n\n 7 | 1,001\n11 | 143\n     13\n\n" +
                 tail);
   EXPECT_TRUE(clipboard.mimeData()->hasHtml());
+  EXPECT_NE(copyAll("1024").find(" or 2¹⁰\n"), std::string::npos);
   const std::string whole = copyAll("360");
   EXPECT_NE(whole.find("360 = 2 x 2 x 2 x 3 x 3 x 5 or 2³x 3²x 5\n"), std::string::npos) << whole;
   EXPECT_NE(whole.find("\n2 | 360\n2 | 180\n2 | 90\n3 | 45\n3 | 15\n    5\n"), std::string::npos);

@@ -17,13 +17,10 @@
 
 namespace {
 
-// The desktop's virtual-key code of a key: Enter 13, digits and letters their characters' codes,
-// as Qt numbers them too; 0 for keys the program has no use for.
+// The desktop's virtual-key code of a key the program reads, Enter's 13; 0 for every other key.
 int VirtualKeyCode(const QKeyEvent& event) {
   const int key = event.key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return toolkit::vbKeyReturn;
-  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
-  return 0;
+  return key == Qt::Key_Return || key == Qt::Key_Enter ? toolkit::vbKeyReturn : 0;
 }
 
 // Shift 1, Ctrl 2, Alt 4.

@@ -1,6 +1,5 @@
 #include "core/tree/node_controls.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "core/arithmetic/number_text.h"
@@ -11,16 +10,8 @@ namespace {
 
 // A Tag read as a number; the tags hold node ids written by EnsureNodeControl.
 double TagValue(toolkit::Control& element) {
-  const QString tag = element.Tag();
-  // Those ids are a few plain digits, read here at once: a lookup reads every loaded tag.
-  if (!tag.isEmpty() && tag.size() <= 9 &&
-      std::all_of(tag.begin(), tag.end(), [](QChar c) { return c >= '0' && c <= '9'; })) {
-    int value = 0;
-    for (const QChar c : tag) value = value * 10 + (c.unicode() - '0');
-    return value;
-  }
   bool ok = false;
-  const double value = tag.trimmed().toDouble(&ok);
+  const double value = element.Tag().trimmed().toDouble(&ok);
   if (!ok) throw std::invalid_argument("tag is not a number");
   return value;
 }
@@ -59,9 +50,12 @@ void UnloadNodeControls(toolkit::ControlArray& array) {
 
 void NodeIndex::Ensure(toolkit::ControlArray& array, double nodeId) {
   if (elements_.count(nodeId) != 0) return;
+  const int count = array.Count();
   EnsureNodeControl(array, nodeId);
-  // Read back rather than assumed: an element left by an unload that failed may carry the id.
-  const int index = toolkit::RoundToInt(IndexOfNode(array, nodeId));
+  // A load puts the node's element last; with none, an element left by an unload that failed
+  // carries the id, and is looked up.
+  const int index =
+      array.Count() > count ? array.Count() : toolkit::RoundToInt(IndexOfNode(array, nodeId));
   elements_[nodeId] = index;
   nodes_[index] = nodeId;
 }

@@ -8,7 +8,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "ui/frmMain.h"
 #include "ui/qt_combo_box.h"
@@ -83,6 +86,22 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_GE(i, 0) << item.toStdString();
     combo.setCurrentIndex(i);
     emit combo.activated(i);
+  }
+
+  // Runs `open`, which pops up a menu, and closes the menu again: whether Copy was enabled while
+  // the Edit menu showed; nothing when no Edit menu showed.
+  std::optional<bool> CopyEnabledInEditMenu(const std::function<void()>& open) {
+    std::optional<bool> copyEnabled;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        if (popup->objectName() == "mnuEdit") {
+          copyEnabled = Find<QAction>("mnuEditCopy").isEnabled();
+        }
+        popup->close();
+      }
+    });
+    open();
+    return copyEnabled;
   }
 
   std::unique_ptr<TestWindow> window;

@@ -21,36 +21,36 @@ struct PrimePower {
 // 2^53: every double from here up is even, so halving it is exact.
 constexpr double kTwoTo53 = 9007199254740992.0;
 
-// The distinct prime factors of a whole, finite n above 1, ascending: the order in which the
-// division table divides by them. They come from n alone, so the report never depends on the
-// factor tree.
-std::vector<PrimePower> Factorize(double n, const QLocale& locale) {
+// The distinct prime factors, ascending: the order in which the division table divides by them.
+std::vector<PrimePower> Powers(const std::vector<std::uint64_t>& primeFactors,
+                               const QLocale& locale) {
   std::vector<PrimePower> powers;
-  const auto add = [&](double prime) {
+  for (const std::uint64_t factor : primeFactors) {
+    const double prime = static_cast<double>(factor);
     if (!powers.empty() && powers.back().prime == prime) {
       ++powers.back().exponent;
     } else {
       powers.push_back({prime, modMain::GroupedText(prime, locale), 1});
     }
-  };
-  // The odd part of any double is below 2^53, so what is left takes exact 64-bit factoring.
-  for (; n >= kTwoTo53; n /= 2) add(2);
-  for (const std::uint64_t p : modMain::PrimeFactors(static_cast<std::uint64_t>(n))) {
-    add(static_cast<double>(p));
   }
   return powers;
+}
+
+// The prime factors of a whole, finite n above 1. They come from n alone, so the report never
+// depends on the factor tree.
+std::vector<std::uint64_t> Factorize(double n) {
+  std::vector<std::uint64_t> twos;
+  // The odd part of any double is below 2^53, so what is left takes exact 64-bit factoring.
+  for (; n >= kTwoTo53; n /= 2) twos.push_back(2);
+  std::vector<std::uint64_t> factors = modMain::PrimeFactors(static_cast<std::uint64_t>(n));
+  factors.insert(factors.begin(), twos.begin(), twos.end());
+  return factors;
 }
 
 // Appends every part in order; parts are QStrings or UTF-16 literals.
 template <typename... Parts>
 void Append(QString& html, const Parts&... parts) {
   (html.append(QStringView(parts)), ...);
-}
-
-int FactorCount(const std::vector<PrimePower>& powers) {
-  int count = 0;
-  for (const PrimePower& p : powers) count += p.exponent;
-  return count;
 }
 
 void AppendPrimeSentence(QString& html, const QString& number) {
@@ -107,18 +107,24 @@ void AppendDivisionTable(QString& html, double n, const std::vector<PrimePower>&
 
 QString ReportText(double n, const QLocale& locale, int treeLevels) {
   const double whole = std::nearbyint(n);
+  // NaN fails the comparison too.
+  if (!(whole > 1) || std::isinf(whole)) return ReportText(whole, {}, locale, treeLevels);
+  return ReportText(whole, Factorize(whole), locale, treeLevels);
+}
+
+QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, const QLocale& locale,
+                   int treeLevels) {
   QString html;
   html += u"<html><head></head><body>";
-  // NaN fails the comparison too.
-  if (!(whole > 1) || std::isinf(whole)) {
+  if (primeFactors.empty()) {
     html += u"This number is neither prime nor composite";
   } else {
-    const std::vector<PrimePower> powers = Factorize(whole, locale);
-    const int factorCount = FactorCount(powers);
+    const std::vector<PrimePower> powers = Powers(primeFactors, locale);
+    const int factorCount = static_cast<int>(primeFactors.size());
     // Enough for the sentence, both forms and the table of a whole number below 10^15, so that
     // building the text does not reallocate.
     html.reserve(480 + 160 * factorCount);
-    const QString number = modMain::GroupedText(whole, locale);
+    const QString number = modMain::GroupedText(n, locale);
     if (factorCount == 1) {
       AppendPrimeSentence(html, number);
     } else {
@@ -129,7 +135,7 @@ QString ReportText(double n, const QLocale& locale, int treeLevels) {
                u" prime factors is too deep to draw.</p>");
       }
     }
-    AppendDivisionTable(html, whole, powers, locale);
+    AppendDivisionTable(html, n, powers, locale);
   }
   html +=
       u"<p>To prime factor a number, begin dividing by the smallest possible prime and continue "

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <cstdint>
+#include <vector>
 
 namespace report {
 
@@ -21,5 +23,10 @@ namespace report {
 // (`treeLevels`) has no drawn factor tree; its report stays complete and says so right after the
 // factorization line.
 QString ReportText(double n, const QLocale& locale, int treeLevels);
+
+// The same report for a whole n from 2 up to 2^53 whose prime factors, ascending and each as often
+// as it divides n, are known already.
+QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, const QLocale& locale,
+                   int treeLevels);
 
 }  // namespace report

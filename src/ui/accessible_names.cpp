@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "core/arithmetic/arithmetic.h"
+#include "core/tree/factor_tree.h"
 #include "toolkit/skip_on_error.h"
 #include "ui/frmMain.h"
 #include "ui/qt_combo_box_array.h"
@@ -27,10 +27,10 @@ void Name(QWidget& widget, const QString& name, const QString& description = {})
 }
 
 // "360, composite": the value in the locale's grouping and its kind.
-QString ValueAndKind(double value) {
-  const QString kind = value < 2                 ? QStringLiteral("neither prime nor composite")
-                       : modMain::IsPrime(value) ? QStringLiteral("prime")
-                                                 : QStringLiteral("composite");
+QString ValueAndKind(double value, bool prime) {
+  const QString kind = value < 2 ? QStringLiteral("neither prime nor composite")
+                       : prime   ? QStringLiteral("prime")
+                                 : QStringLiteral("composite");
   return QLocale().toString(static_cast<qulonglong>(value)) + QStringLiteral(", ") + kind;
 }
 
@@ -64,35 +64,47 @@ void frmMain::NamePaneButton(int index) {
 }
 
 void frmMain::DescribeTrees() {
+  const tree::TreeModel& model = tree_->Model();
   const double root = model.nodeValue(1);
   const bool hasRoot = root >= 1 && !txtPrimFact_[0]->isHidden();
   Name(*txtPrimFact_[0], QStringLiteral("Number being factored"),
-       hasRoot ? ValueAndKind(root) + QStringLiteral(", the root of the factor tree") : QString());
+       hasRoot ? ValueAndKind(root, model.entryIsPrime) +
+                     QStringLiteral(", the root of the factor tree")
+               : QString());
 
   // A node's value and its parent's are the model's, as the last refresh wrote them. The
   // description says it all again, for readers that take only the description.
-  const auto describe = [this](QWidget& widget, double node, int pane) {
+  const auto describe = [&model](QWidget& widget, const tree::WalkedNode& node, int pane) {
+    if (widget.isHidden()) return;
     const QString tree = QLatin1String(kPaneNames[pane]);
-    QString name = ValueAndKind(model.nodeValue(node));
+    QString name = ValueAndKind(model.nodeValue(node.id), node.prime);
     QString where;
-    if (node == 1) {
+    if (node.id == 1) {
       name += QStringLiteral(", the number being factored");
       where = QStringLiteral("the root of the ") + tree;
     } else {
       const QString parent =
-          QLocale().toString(static_cast<qulonglong>(model.nodeValue(tree::ParentNode(node))));
+          QLocale().toString(static_cast<qulonglong>(model.nodeValue(tree::ParentNode(node.id))));
       name += QStringLiteral(", a factor of ") + parent;
-      where = QStringLiteral("level %1 of the %2").arg(tree::NodeLevel(node) + 1).arg(tree);
+      where = QStringLiteral("level %1 of the %2").arg(tree::NodeLevel(node.id) + 1).arg(tree);
       if (pane == 0) where += QStringLiteral("; its list holds the ways to split ") + parent;
     }
     Name(widget, name, name + QStringLiteral("; ") + where);
   };
-  for (const int index : cmbPrimFact_->Indices()) {
-    auto& node = static_cast<QtComboBox&>(cmbPrimFact_->Item(index));
-    if (!node.isHidden()) SkipOnError([&] { describe(node, node.Tag().toDouble(), 0); });
+  for (const tree::WalkedNode& node : model.walk) {
+    SkipOnError([&] {
+      describe(static_cast<QtComboBox&>(cmbPrimFact_->Item(tree_->ComboOf(node.id))), node, 0);
+    });
+    SkipOnError([&] {
+      describe(static_cast<QtLabel&>(lblPrimFact_->Item(tree_->LabelOf(node.id))), node, 1);
+    });
   }
-  for (const int index : lblPrimFact_->Indices()) {
-    auto& node = static_cast<QtLabel&>(lblPrimFact_->Item(index));
-    if (!node.isHidden()) SkipOnError([&] { describe(node, node.Tag().toDouble(), 1); });
+}
+
+void frmMain::OrderNodeFocus() {
+  std::vector<int> elements;
+  for (const tree::WalkedNode& node : tree_->Model().walk) {
+    if (node.id != 1) elements.push_back(tree_->ComboOf(node.id));
   }
+  cmbPrimFact_->SetFocusOrder(elements);
 }

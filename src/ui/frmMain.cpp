@@ -5,10 +5,12 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include "core/tree/factor_tree.h"
 #include "report/report_view.h"
 #include "toolkit/skip_on_error.h"
 #include "ui/canvas_scroller.h"
 #include "ui/design_font.h"
+#include "ui/main_window_design.h"
 #include "ui/qt_canvas_view.h"
 #include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"
@@ -23,8 +25,7 @@
 namespace {
 
 constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
-constexpr double kInnerWidth = 9285;  // twips, when the window is restored
-constexpr double kInnerHeight = 7050;
+constexpr toolkit::Color kCanvasColor = 0x00FFFFFF;
 constexpr int kMaxEntryLength = 15;
 
 }  // namespace
@@ -33,8 +34,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kCaption);
   CreateMenus();
   CreateControls();
-  resize(qRound(kInnerWidth / toolkit::kTwipsPerPixel),
-         qRound(kInnerHeight / toolkit::kTwipsPerPixel) + menuBar()->sizeHint().height());
+  resize(qRound(design::kInnerWidth / toolkit::kTwipsPerPixel),
+         qRound(design::kInnerHeight / toolkit::kTwipsPerPixel) + menuBar()->sizeHint().height());
   Form_Load();
 }
 
@@ -78,17 +79,15 @@ void frmMain::CreateControls() {
   setFont(DesignFont(8.25, false));
 
   // The buttons are made last to first, as they were designed.
-  constexpr double kButtonTop[] = {480, 2220, 4140};
   for (int i = 2; i >= 0; --i) {
-    cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i),
-                                        {8220, kButtonTop[i], 1035, 315});
+    cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i), design::Button(i));
     cmdStatus_[i]->SetCaption("Hide");
     cmdStatus_[i]->onClick = Guarded([this, i] { cmdStatus_Click(i); });
   }
 
-  picTray_ = new QtPictureBox(inner_, "picTray", {0, 0, kInnerWidth, 435}, false);
-  txtPrimFact_[1] = new QtTextBox(picTray_, "txtPrimFact_1", {3720, 60, 1095, 315});
-  lblInfo_ = new QtLabel(picTray_, "lblInfo", {60, 180, 3630, 195});
+  picTray_ = new QtPictureBox(inner_, "picTray", design::kTray, false);
+  txtPrimFact_[1] = new QtTextBox(picTray_, "txtPrimFact_1", design::kEntryBox);
+  lblInfo_ = new QtLabel(picTray_, "lblInfo", design::kInfoLabel);
   lblInfo_->setFont(DesignFont(8.25, true));
   lblInfo_->SetCaption("Enter an integer to find its prime factors  : ");
   lblInfo_->SetAutoSize(true);
@@ -96,29 +95,32 @@ void frmMain::CreateControls() {
   // The trees' controls live in their canvases' views, which end at the scroll bars: a tree
   // scrolled under a bar or past the border is cut off there. The views share the canvases'
   // inner origin, so every position reads back as on the canvas.
-  picCanvas_[0] = new QtPictureBox(inner_, "picCanvas_0", {1, 420, 7515, 2235});
-  hsScroll_[0] = new QtScrollBar(picCanvas_[0], "hsScroll_0", {0, 1860, 7215, 255}, Qt::Horizontal);
-  vsScroll_[0] = new QtScrollBar(picCanvas_[0], "vsScroll_0", {7200, 0, 255, 1875}, Qt::Vertical);
-  picScroll_[0] = new QtPictureBox(picCanvas_[0], "picScroll_0", {7200, 1860, 255, 255}, false);
+  auto makeCanvas = [this](int i) {
+    picCanvas_[i] = new QtPictureBox(inner_, QString("picCanvas_%1").arg(i), design::kCanvas[i]);
+    hsScroll_[i] = new QtScrollBar(picCanvas_[i], QString("hsScroll_%1").arg(i),
+                                   design::kHorizontalBar[i], Qt::Horizontal);
+    vsScroll_[i] = new QtScrollBar(picCanvas_[i], QString("vsScroll_%1").arg(i),
+                                   design::kVerticalBar[i], Qt::Vertical);
+    picScroll_[i] =
+        new QtPictureBox(picCanvas_[i], QString("picScroll_%1").arg(i), design::kCorner[i], false);
+  };
+  makeCanvas(0);
   QWidget* comboTree = picCanvas_[0]->View();
-  txtPrimFact_[0] = new QtTextBox(comboTree, "txtPrimFact_0", {2700, 240, 975, 315});
+  txtPrimFact_[0] = new QtTextBox(comboTree, "txtPrimFact_0", design::kRootBox);
   cmbPrimFact_ = new QtComboBoxArray("cmbPrimFact", this);
-  QtComboBox& rootCombo = cmbPrimFact_->Add(1, comboTree, {2700, 600, 975, 315});
+  QtComboBox& rootCombo = cmbPrimFact_->Add(1, comboTree, design::kRootCombo);
   rootCombo.SetVisible(false);
   rootCombo.SetTag("1");
 
-  picCanvas_[1] = new QtPictureBox(inner_, "picCanvas_1", {0, 2640, 7575, 2175});
+  makeCanvas(1);
   picCanvas_[1]->setFont(DesignFont(9.75, false));
-  hsScroll_[1] = new QtScrollBar(picCanvas_[1], "hsScroll_1", {0, 1800, 7215, 255}, Qt::Horizontal);
-  vsScroll_[1] = new QtScrollBar(picCanvas_[1], "vsScroll_1", {7200, 0, 255, 1815}, Qt::Vertical);
-  picScroll_[1] = new QtPictureBox(picCanvas_[1], "picScroll_1", {7200, 1800, 255, 255}, false);
   lblPrimFact_ = new QtLabelArray("lblPrimFact", this);
-  QtLabel& rootLabel = lblPrimFact_->Add(1, picCanvas_[1]->View(), {120, 60, 60, 195});
+  QtLabel& rootLabel = lblPrimFact_->Add(1, picCanvas_[1]->View(), design::kRootLabel);
   rootLabel.setAlignment(Qt::AlignCenter);
   rootLabel.SetAutoSize(true);
   rootLabel.SetTag("1");
 
-  wbPreview_ = new QtHtmlView(inner_, "wbPreview", {0, 4800, 7605, 2295});
+  wbPreview_ = new QtHtmlView(inner_, "wbPreview", design::kReport);
 
   for (int i = 0; i < 2; ++i) {
     QtTextBox& box = *txtPrimFact_[i];
@@ -129,11 +131,12 @@ void frmMain::CreateControls() {
     box.onChange = [this, i] { Refreshing([this, i] { txtPrimFact_Change(i); }); };
     box.onKeyPress = Guarded([this, i](int& keyAscii) { txtPrimFact_KeyPress(i, keyAscii); });
 
-    picCanvas_[i]->SetBackColor(kWhite);
+    picCanvas_[i]->SetBackColor(kCanvasColor);
     picCanvas_[i]->onResize = Guarded([this, i] { picCanvas_Resize(i); });
     hsScroll_[i]->onChange = Guarded([this, i] { hsScroll_Change(i); });
     vsScroll_[i]->onChange = Guarded([this, i] { vsScroll_Change(i); });
   }
+  CreateTree();
   // Numbers and trees read left to right in every locale; the rest follows the desktop.
   for (QWidget* numbers :
        std::initializer_list<QWidget*>{txtPrimFact_[1], picCanvas_[0], picCanvas_[1]}) {
@@ -168,6 +171,18 @@ void frmMain::CreateControls() {
   NameControls();
 }
 
+void frmMain::CreateTree() {
+  TreeControls controls{*txtPrimFact_[0],
+                        *txtPrimFact_[1],
+                        *cmbPrimFact_,
+                        *lblPrimFact_,
+                        {{*picCanvas_[0], *picScroll_[0], *hsScroll_[0], *vsScroll_[0]},
+                         {*picCanvas_[1], *picScroll_[1], *hsScroll_[1], *vsScroll_[1]}},
+                        [this] { return reportView_->Document(); },
+                        [this] { return WindowState(); }};
+  tree_ = std::make_unique<FactorTree>(controls);
+}
+
 void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
   // During one entry the element at an index stays the same node's, so the box handed back the
   // focus is the node chosen in.
@@ -186,7 +201,10 @@ void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
 void frmMain::Refreshing(const std::function<void()>& handler) {
   ++refreshDepth_;
   SkipOnError(handler);
-  if (--refreshDepth_ == 0) SkipOnError([this] { DescribeTrees(); });
+  if (--refreshDepth_ == 0) {
+    SkipOnError([this] { DescribeTrees(); });
+    SkipOnError([this] { OrderNodeFocus(); });
+  }
 }
 
 void frmMain::Form_Load() {
@@ -225,14 +243,19 @@ void frmMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
 }
 
-toolkit::TextBox& frmMain::txtPrimFact(int index) { return *txtPrimFact_[index]; }
-toolkit::ComboBoxArray& frmMain::cmbPrimFact() { return *cmbPrimFact_; }
-toolkit::LabelArray& frmMain::lblPrimFact() { return *lblPrimFact_; }
-toolkit::PictureBox& frmMain::picCanvas(int index) { return *picCanvas_[index]; }
-toolkit::PictureBox& frmMain::picScroll(int index) { return *picScroll_[index]; }
-toolkit::ScrollBar& frmMain::hsScroll(int index) { return *hsScroll_[index]; }
-toolkit::ScrollBar& frmMain::vsScroll(int index) { return *vsScroll_[index]; }
-HtmlDocument* frmMain::htmlDocument() { return reportView_->Document(); }
+const tree::TreeModel& frmMain::Model() const { return tree_->Model(); }
+
+void frmMain::txtPrimFact_KeyPress(int index, int& keyAscii) {
+  tree_->txtPrimFact_KeyPress(index, keyAscii);
+}
+void frmMain::txtPrimFact_Change(int index) { tree_->txtPrimFact_Change(index); }
+void frmMain::cmbPrimFact_Click(int index) { tree_->cmbPrimFact_Click(index); }
+void frmMain::cmbPrimFact_KeyDown(int index, int keyCode, int shift) {
+  tree_->cmbPrimFact_KeyDown(index, keyCode, shift);
+}
+void frmMain::hsScroll_Change(int index) { tree_->hsScroll_Change(index); }
+void frmMain::vsScroll_Change(int index) { tree_->vsScroll_Change(index); }
+void frmMain::picCanvas_Resize(int index) { tree_->picCanvas_Resize(index); }
 
 void frmMain::mnuEditSelectAll_Click() { reportView_->mnuEditSelectAll_Click(); }
 

@@ -1,19 +1,22 @@
 #pragma once
 // The main window: the entry tray, the interactive factor tree (pane 0), the read-only tree
-// (pane 1) and the report (pane 2), each pane with its Hide/Show button, and the menus.
+// (pane 1) and the report (pane 2), each pane with its Hide/Show button, and the menus. The factor
+// tree is a part of it (core/tree/factor_tree.h), built over its controls; the window forwards the
+// tree's handlers there.
 //
 // Members by file: frmMain.cpp the controls, menus, loading and the window's events;
 // pane_layout.cpp Form_Resize, cmdStatus_Click and the panes; accessible_names.cpp what a screen
-// reader says of the controls; src/app/menu_commands.cpp the File and About commands. The tree's
-// members are TreeForm's (core/tree/tree_form.h).
+// reader says of the controls; src/app/menu_commands.cpp the File and About commands.
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
-#include "core/tree/tree_form.h"
+#include "core/tree/tree_model.h"
+#include "toolkit/toolkit.h"
 #include "program_info.h"
 
+class FactorTree;
 class QAction;
 class QMenu;
 class QtCommandButton;
@@ -28,7 +31,7 @@ class QtScrollBar;
 class QtTextBox;
 class ReportView;
 
-class frmMain : public QMainWindow, public TreeForm {
+class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -41,7 +44,8 @@ class frmMain : public QMainWindow, public TreeForm {
   // The inner area below the menu bar, in twips.
   double ScaleWidth() const;
   double ScaleHeight() const;
-  int WindowState() const override;
+  int WindowState() const;
+  const tree::TreeModel& Model() const;
 
   void Form_Load();
   void Form_Resize();
@@ -50,19 +54,18 @@ class frmMain : public QMainWindow, public TreeForm {
   void mnuAbout_Click();
   void mnuEditSelectAll_Click();
   void mnuEditCopy_Click();
+  // The factor tree's handlers.
+  void txtPrimFact_KeyPress(int index, int& keyAscii);
+  void txtPrimFact_Change(int index);
+  void cmbPrimFact_Click(int index);
+  void cmbPrimFact_KeyDown(int index, int keyCode, int shift);
+  void hsScroll_Change(int index);
+  void vsScroll_Change(int index);
+  void picCanvas_Resize(int index);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
-
-  toolkit::TextBox& txtPrimFact(int index) override;
-  toolkit::ComboBoxArray& cmbPrimFact() override;
-  toolkit::LabelArray& lblPrimFact() override;
-  toolkit::PictureBox& picCanvas(int index) override;
-  toolkit::PictureBox& picScroll(int index) override;
-  toolkit::ScrollBar& hsScroll(int index) override;
-  toolkit::ScrollBar& vsScroll(int index) override;
-  HtmlDocument* htmlDocument() override;
 
   // What the report pane shows when its view could not be set up: a sentence saying so, with
   // nothing to select or copy. The trees work as ever.
@@ -71,7 +74,10 @@ class frmMain : public QMainWindow, public TreeForm {
  private:
   void CreateControls();
   void CreateMenus();
+  void CreateTree();
   toolkit::Control& Pane(int index);
+  // Form_Resize's work: the buttons and the shown panes stacked under the tray.
+  void LayOutPanes();
   // Runs a handler of node box `index` and gives the focus back to the box if it had it: the
   // refresh that a choice starts hides every node, and Qt moves the focus of a hidden control on
   // to the next one, which may be a Hide button.
@@ -85,6 +91,8 @@ class frmMain : public QMainWindow, public TreeForm {
   void NamePaneButton(int index);
   // Names every shown node of both trees by its value, its kind and its parent.
   void DescribeTrees();
+  // Tab visits the nodes of the interactive tree in the order of the tree's walk.
+  void OrderNodeFocus();
 
   QWidget* inner_ = nullptr;  // the central area below the menu bar, where the controls live
   QtPictureBox* picTray_ = nullptr;
@@ -107,5 +115,6 @@ class frmMain : public QMainWindow, public TreeForm {
   std::unique_ptr<QtMenuItem> mnuEditCopy_;
 
   std::unique_ptr<ReportView> reportView_;
+  std::unique_ptr<FactorTree> tree_;
   int refreshDepth_ = 0;  // handlers under way that may refresh the trees
 };

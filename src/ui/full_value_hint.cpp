@@ -3,17 +3,15 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <algorithm>
+
+#include "core/arithmetic/number_text.h"
 
 namespace {
 
 // The text as a whole number in the locale's grouping; empty unless it is plain digits.
 QString GroupedValue(const QString& text) {
   const QString digits = text.trimmed();
-  if (digits.isEmpty() ||
-      !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= '0' && c <= '9'; })) {
-    return {};
-  }
+  if (!modMain::IsPlainDigits(digits)) return {};
   bool ok = false;
   const qulonglong value = digits.toULongLong(&ok);
   return ok ? QLocale().toString(value) : QString();

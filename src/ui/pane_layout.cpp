@@ -1,5 +1,6 @@
 // The three panes under the tray share the free height; each can be hidden with its button.
 
+#include "core/tree/factor_tree.h"
 #include "toolkit/skip_on_error.h"
 #include "ui/frmMain.h"
 #include "ui/qt_command_button.h"
@@ -19,7 +20,12 @@ toolkit::Control& frmMain::Pane(int index) {
 
 void frmMain::Form_Resize() {
   if (WindowState() == toolkit::vbMinimized) return;
+  // Moving the panes resizes both canvases, and each resize sets up both canvases' bars: the
+  // trees are laid out once, when all of it is done.
+  tree_->HoldingLayouts([this] { LayOutPanes(); });
+}
 
+void frmMain::LayOutPanes() {
   // The window's layout never fails: a step the toolkit refuses, such as a pane move with the
   // negative height of a very short window, is skipped and leaves that pane as it was.
   bool shown[3] = {false, false, false};

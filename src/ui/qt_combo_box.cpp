@@ -141,11 +141,6 @@ void QtComboBox::Clear() {
   setEditText(text);
 }
 
-void QtComboBox::SetTag(const QString& tag) {
-  QtControl::SetTag(tag);
-  Raise(onTagChanged);
-}
-
 QtComboBox* QtComboBox::LoadCopy(const QString& name) const { return new QtComboBox(*this, name); }
 
 void QtComboBox::keyPressEvent(QKeyEvent* event) {

@@ -26,8 +26,6 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   // Empties the list; the edit text stays.
   void Clear() override;
 
-  void SetTag(const QString& tag) override;
-
   QtComboBox* LoadCopy(const QString& name) const;
 
   // Opens the list with the item equal to the edit text highlighted: Up and Down start there.
@@ -36,8 +34,6 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
 
   // The user picked an entry of the list, with the mouse or the keyboard.
   std::function<void()> onClick;
-  // The Tag was written.
-  std::function<void()> onTagChanged;
   // A key went down (key codes as the desktop's virtual keys: Enter 13, A 65, …; shift bits:
   // 1 Shift, 2 Ctrl, 4 Alt). Enter does nothing more.
   std::function<void(int keyCode, int shift)> onKeyDown;

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "toolkit/toolkit.h"
 #include "ui/qt_combo_box.h"
 #include "ui/qt_control_array.h"
 
-// The node combo boxes: their picks and keys reach the window with the element's index, and Tab
-// visits the loaded ones in the tree's walk order, where the template stands in the focus chain.
+// The node combo boxes: their picks and keys reach the window with the element's index.
 class QtComboBoxArray : public QtControlArray<QtComboBox, toolkit::ComboBoxArray> {
  public:
   using QtControlArray::QtControlArray;
 
   toolkit::ComboBox& Item(int index) override { return At(index); }
+
+  // Tab visits the elements at `indices` in that order, where the lowest element stands in the
+  // focus chain.
+  void SetFocusOrder(const std::vector<int>& indices);
 
   // The events of every loaded element, with the element's index.
   std::function<void(int index)> onClick;
@@ -20,9 +24,4 @@ class QtComboBoxArray : public QtControlArray<QtComboBox, toolkit::ComboBoxArray
 
  protected:
   void Wire(QtComboBox& element, int index) override;
-
- private:
-  // Moves the element into the focus chain after the loaded element whose node comes last
-  // before its own in the walk, or right after the template when none does.
-  void PlaceInFocusOrder(int index);
 };

@@ -22,17 +22,10 @@
 #include <utility>
 
 #include "toolkit/toolkit.h"
+#include "ui/twip_rect.h"
 
 class QComboBox;
 class QLineEdit;
-
-// A design rectangle in twips: left, top, width, height.
-struct TwipRect {
-  double left = 0;
-  double top = 0;
-  double width = 0;
-  double height = 0;
-};
 
 // 0x00BBGGRR, red in the low byte.
 inline QColor ToQColor(toolkit::Color color) {

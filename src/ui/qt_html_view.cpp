@@ -144,7 +144,7 @@ QMimeData* QtHtmlView::createMimeDataFromSelection() const {
   const QTextDocumentFragment selection = textCursor().selection();
   auto* data = new QMimeData;
   data->setHtml(selection.toHtml());
-  data->setText(PlainText(selection));
+  data->setText(ClipboardText(selection));
   return data;
 }
 

@@ -99,7 +99,7 @@ QString WithNumbersInOrder(const QString& html) {
   return shown;
 }
 
-QString PlainText(const QTextDocumentFragment& fragment) {
+QString ClipboardText(const QTextDocumentFragment& fragment) {
   QTextDocument document;
   QTextCursor(&document).insertFragment(fragment);
   QStringList lines;

@@ -13,4 +13,4 @@ QString WithNumbersInOrder(const QString& html);
 // The plain text of (part of) the report, as a person writes it: one line a paragraph or line
 // break, exponents as superscript digits ("2³x 3²x 5"), and each row of a table on one line with
 // its columns aligned ("2 | 360", the last quotient under the numbers).
-QString PlainText(const QTextDocumentFragment& fragment);
+QString ClipboardText(const QTextDocumentFragment& fragment);

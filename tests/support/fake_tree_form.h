@@ -1,20 +1,45 @@
 #pragma once
-// The tree part of the main window over fake controls at its design geometry (twips), wired as the
-// window wires them, and a fixture that enters numbers and picks choices in an English locale.
+// The factor tree over fake controls at the window's design geometry (twips), wired as the window
+// wires them, and a fixture that enters numbers and picks choices in an English locale.
 
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
-#include "core/tree/tree_form.h"
+#include "core/tree/factor_tree.h"
 #include "support/fake_toolkit.h"
 #include "toolkit/skip_on_error.h"
+#include "ui/main_window_design.h"
 
-class FakeTreeForm : public TreeForm {
+// The controls the window hands the tree, built first so that the tree can be built over them.
+struct FakeTreeControls {
+  static fake::Rect R(const TwipRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+  int windowState = toolkit::vbNormal;
+  fake::TextBox box[2] = {R(design::kRootBox), R(design::kEntryBox)};
+  fake::ComboBoxArray combos;
+  fake::LabelArray labels;
+  fake::PictureBox canvas[2] = {R(design::kCanvas[0]), R(design::kCanvas[1])};
+  fake::PictureBox corner[2] = {R(design::kCorner[0]), R(design::kCorner[1])};
+  fake::ScrollBar hs[2] = {R(design::kHorizontalBar[0]), R(design::kHorizontalBar[1])};
+  fake::ScrollBar vs[2] = {R(design::kVerticalBar[0]), R(design::kVerticalBar[1])};
+  fake::HtmlDocument document;
+
+  CanvasControls Canvas(int i) { return {canvas[i], corner[i], hs[i], vs[i]}; }
+};
+
+class FakeTreeForm : public FakeTreeControls, public FactorTree {
  public:
-  FakeTreeForm() {
-    combos.Add(1, {2700, 600, 975, 315}).visible = false;
-    labels.Add(1, {120, 60, 60, 195}).SetAutoSize(true);
+  FakeTreeForm()
+      : FactorTree({box[0],
+                    box[1],
+                    combos,
+                    labels,
+                    {Canvas(0), Canvas(1)},
+                    [this] { return &document; },
+                    [this] { return windowState; }}) {
+    combos.Add(1, R(design::kRootCombo)).visible = false;
+    labels.Add(1, R(design::kRootLabel)).SetAutoSize(true);
     combos.Item(1).tag = labels.Item(1).tag = "1";
     for (int i = 0; i < 2; ++i) {
       box[i].text = "0";
@@ -24,30 +49,6 @@ class FakeTreeForm : public TreeForm {
       vs[i].onChange = Guarded([this, i] { vsScroll_Change(i); });
     }
   }
-  int WindowState() const override { return windowState; }
-  using TreeForm::LayoutTree;
-  using TreeForm::model;
-  using TreeForm::SetupCanvasScroll;
-
-  int windowState = toolkit::vbNormal;
-  fake::TextBox box[2] = {fake::Rect{2700, 240, 975, 315}, fake::Rect{3720, 60, 1095, 315}};
-  fake::ComboBoxArray combos;
-  fake::LabelArray labels;
-  fake::PictureBox canvas[2] = {fake::Rect{1, 420, 7515, 2235}, fake::Rect{0, 2640, 7575, 2175}};
-  fake::PictureBox corner[2] = {fake::Rect{7200, 1860, 255, 255}, fake::Rect{7200, 1800, 255, 255}};
-  fake::ScrollBar hs[2] = {fake::Rect{0, 1860, 7215, 255}, fake::Rect{0, 1800, 7215, 255}};
-  fake::ScrollBar vs[2] = {fake::Rect{7200, 0, 255, 1875}, fake::Rect{7200, 0, 255, 1815}};
-  fake::HtmlDocument document;
-
- protected:
-  toolkit::TextBox& txtPrimFact(int index) override { return box[index]; }
-  toolkit::ComboBoxArray& cmbPrimFact() override { return combos; }
-  toolkit::LabelArray& lblPrimFact() override { return labels; }
-  toolkit::PictureBox& picCanvas(int index) override { return canvas[index]; }
-  toolkit::PictureBox& picScroll(int index) override { return corner[index]; }
-  toolkit::ScrollBar& hsScroll(int index) override { return hs[index]; }
-  toolkit::ScrollBar& vsScroll(int index) override { return vs[index]; }
-  HtmlDocument* htmlDocument() override { return &document; }
 };
 
 class TreeFormTest : public ::testing::Test {

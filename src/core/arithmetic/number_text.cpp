@@ -1,5 +1,6 @@
 #include "core/arithmetic/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -57,6 +58,11 @@ double PlainValue(QStringView text) {
   }
   if (error != std::errc()) return fail();
   return value;
+}
+
+bool IsPlainDigits(QStringView text) {
+  return !text.isEmpty() &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 }  // namespace modMain

@@ -24,4 +24,8 @@ QString GroupedText(double x, const QLocale& locale);
 // writes its lists with PlainText.
 double PlainValue(QStringView text);
 
+// Whether the text is one or more of the digits 0 to 9 and nothing else: what the entry takes as
+// a number, once the blanks around it are trimmed.
+bool IsPlainDigits(QStringView text);
+
 }  // namespace modMain

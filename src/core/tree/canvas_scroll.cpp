@@ -1,7 +1,5 @@
-// The scroll bars of the two tree canvases: enabled only when the tree needs more room than the
-// canvas shows; moving them, or resizing a canvas, lays the trees out again.
+#include "core/tree/canvas_scroll.h"
 
-#include "core/tree/tree_form.h"
 #include "toolkit/rounding.h"
 #include "toolkit/skip_on_error.h"
 
@@ -15,26 +13,29 @@ int PageStep(int max) {
 
 }  // namespace
 
-void TreeForm::SetupCanvasScroll(int canvas) {
-  toolkit::PictureBox& corner = picScroll(canvas);
-  toolkit::ScrollBar& hs = hsScroll(canvas);
-  toolkit::ScrollBar& vs = vsScroll(canvas);
-  // W × H: the canvas's inner size; bw: the vertical bar's width; bh: the horizontal bar's height.
-  // They and the content sizes are read afresh in every step, since a step can lay the trees out,
-  // or even refresh them, on the way.
-  auto W = [&] { return static_cast<float>(picCanvas(canvas).ScaleWidth()); };
-  auto H = [&] { return static_cast<float>(picCanvas(canvas).ScaleHeight()); };
-  auto bw = [&] { return static_cast<float>(vs.Width()); };
-  auto bh = [&] { return static_cast<float>(hs.Height()); };
+void SetupCanvasScroll(CanvasControls& canvas, const float& contentWidth,
+                       const float& contentHeight) {
+  toolkit::PictureBox& corner = canvas.corner;
+  toolkit::ScrollBar& hs = canvas.hs;
+  toolkit::ScrollBar& vs = canvas.vs;
+  auto innerWidth = [&] { return static_cast<float>(canvas.picture.ScaleWidth()); };
+  auto innerHeight = [&] { return static_cast<float>(canvas.picture.ScaleHeight()); };
+  auto barWidth = [&] { return static_cast<float>(vs.Width()); };    // the vertical bar's
+  auto barHeight = [&] { return static_cast<float>(hs.Height()); };  // the horizontal bar's
 
-  SkipOnError([&] { corner.Move(W() - corner.Width(), H() - corner.Height(), bw(), bh()); });
-  SkipOnError([&] { hs.Move(0, H() - bh(), W() - bw(), bh()); });
-  SkipOnError([&] { hs.SetEnabled(bw() + model.contentWidth[canvas] > W()); });
-  SkipOnError([&] { vs.Move(W() - bw(), 0, bw(), H() - bh()); });
-  SkipOnError([&] { vs.SetEnabled(bh() + model.contentHeight[canvas] > H()); });
+  SkipOnError([&] {
+    corner.Move(innerWidth() - corner.Width(), innerHeight() - corner.Height(), barWidth(),
+                barHeight());
+  });
+  SkipOnError(
+      [&] { hs.Move(0, innerHeight() - barHeight(), innerWidth() - barWidth(), barHeight()); });
+  SkipOnError([&] { hs.SetEnabled(barWidth() + contentWidth > innerWidth()); });
+  SkipOnError(
+      [&] { vs.Move(innerWidth() - barWidth(), 0, barWidth(), innerHeight() - barHeight()); });
+  SkipOnError([&] { vs.SetEnabled(barHeight() + contentHeight > innerHeight()); });
   SkipOnError([&] { hs.SetValue(0); });
   if (hs.Enabled()) {
-    SkipOnError([&] { hs.SetMax(toolkit::RoundToInt(model.contentWidth[canvas] - W() + bw())); });
+    SkipOnError([&] { hs.SetMax(toolkit::RoundToInt(contentWidth - innerWidth() + barWidth())); });
     SkipOnError([&] { hs.SetSmallChange(1); });
     SkipOnError([&] { hs.SetLargeChange(PageStep(hs.Max())); });
     // The view starts at the middle of the tree, where the root is.
@@ -44,33 +45,9 @@ void TreeForm::SetupCanvasScroll(int canvas) {
   }
   SkipOnError([&] { vs.SetValue(0); });
   if (vs.Enabled()) {
-    SkipOnError([&] { vs.SetMax(toolkit::RoundToInt(model.contentHeight[canvas] - H() + bh())); });
+    SkipOnError(
+        [&] { vs.SetMax(toolkit::RoundToInt(contentHeight - innerHeight() + barHeight())); });
     SkipOnError([&] { vs.SetSmallChange(1); });
     SkipOnError([&] { vs.SetLargeChange(PageStep(vs.Max())); });
-  }
-}
-
-void TreeForm::hsScroll_Change(int index) {
-  if (hsScroll(index).Max() > 0) LayoutTree();
-}
-
-void TreeForm::vsScroll_Change(int index) {
-  if (vsScroll(index).Max() > 0) LayoutTree();
-}
-
-void TreeForm::picCanvas_Resize(int) {
-  if (WindowState() == toolkit::vbMinimized) return;
-  SetupCanvasScroll(0);
-  SetupCanvasScroll(1);
-  if (!(model.nodeValue(1) > 1)) {
-    // No tree: the number box waits centred one combo box below the top.
-    txtPrimFact(0).Move(
-        (picCanvas(0).ScaleWidth() - txtPrimFact(0).Width() - vsScroll(0).Width()) / 2,
-        cmbPrimFact().Item(1).Height());
-    lblPrimFact().Item(1).SetVisible(false);
-  } else if (model.entryIsPrime || model.entryTooDeep) {
-    CentreLoneRoot();
-  } else {
-    LayoutTree();
   }
 }

@@ -3,6 +3,8 @@
 // node 1, the children of node k are 2k (the even child) and 2k + 1 (the odd child).
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace tree {
 
@@ -29,12 +31,26 @@ class NodeValues {
   std::array<double, kMaxNodeId + 1> values_{};  // element 0 is never used
 };
 
+// A node of the current tree as the walk found it.
+struct WalkedNode {
+  double id;
+  bool prime;
+};
+
 struct TreeModel {
   NodeValues nodeValue;  // nodeValue(1) is the entered number
   double levelCount = 0;
   float contentWidth[2] = {0, 0};  // the room the tree needs on canvas 0 and 1, twips
   float contentHeight[2] = {0, 0};
   bool entryIsPrime = false;
+  // The prime factors of the entry, ascending, as often as each divides it: found once per entry
+  // for the tree's depth and the report.
+  std::vector<std::uint64_t> entryFactors;
+  // The nodes of the current tree in the order of the walk, which visits a node before its
+  // children and an even child's subtree before its odd sibling's; the root first. The layout,
+  // the lines, the screen-reader names and the Tab order read them. Only the root while the tree
+  // is a prime or too deep to draw, empty while there is no tree.
+  std::vector<WalkedNode> walk;
   // More prime factors than a tree of kMaxLevels levels can hold: no tree is built, and the root
   // box stands alone as for a prime.
   bool entryTooDeep = false;

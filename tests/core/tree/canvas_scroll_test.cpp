@@ -38,13 +38,13 @@ TEST_F(CanvasScroll, BarsSitOnTheCanvasEdgesAndRoundHalvesToEven) {
   const std::tuple<float, int, int, int> cases[] = {
       {0.5, 0, 0, 1}, {1, 1, 0, 1}, {2, 2, 1, 1},   {2.5, 2, 1, 1}, {5, 5, 2, 1},
       {7, 7, 4, 1},   {8, 8, 4, 2}, {12, 12, 6, 2}, {13, 13, 6, 3}, {100001, 100001, 50000, 20000}};
+  CanvasControls canvas = form.Canvas(0);
+  const float height = form.Model().contentHeight[0];
   for (const auto& [excess, max, value, largeChange] : cases) {
-    form.model.contentWidth[0] = 7200 + excess;
-    form.SetupCanvasScroll(0);
+    SetupCanvasScroll(canvas, 7200 + excess, height);
     EXPECT_EQ(State(form.hs[0]), std::tuple(true, max, largeChange, 1, value)) << excess;
   }
-  form.model.contentWidth[0] = 7200;
-  form.SetupCanvasScroll(0);
+  SetupCanvasScroll(canvas, 7200, height);
   EXPECT_FALSE(form.hs[0].enabled);
   EXPECT_EQ(form.hs[0].value, 0);
 }

@@ -12,7 +12,7 @@ using Ends = std::array<double, 4>;  // x1, y1, x2, y2
 std::vector<Ends> LineEnds(const fake::PictureBox& canvas, int penWidth) {
   std::vector<Ends> ends;
   for (const toolkit::Segment& s : canvas.lines) {
-    EXPECT_EQ(s.color, TreeForm::kRed);
+    EXPECT_EQ(s.color, FactorTree::kRed);
     EXPECT_EQ(s.width, penWidth);
     ends.push_back({s.x1, s.y1, s.x2, s.y2});
   }
@@ -41,8 +41,8 @@ TEST_F(Layout, TreeOfTwelveOnWideCanvases) {
   for (const auto& [node, comboLeft, comboTop, labelLeft, labelTop, caption, prime] : nodes) {
     EXPECT_EQ(NodeCombo(node).rect, (fake::Rect{comboLeft, comboTop, 975, 315})) << node;
     EXPECT_EQ(NodeLabel(node).rect, (fake::Rect{labelLeft, labelTop, 182, 195})) << node;
-    EXPECT_EQ(NodeCombo(node).backColor, prime ? TreeForm::kYellow : TreeForm::kWhite) << node;
-    EXPECT_EQ(NodeLabel(node).foreColor, prime ? TreeForm::kBlue : TreeForm::kBlack) << node;
+    EXPECT_EQ(NodeCombo(node).backColor, prime ? FactorTree::kYellow : FactorTree::kWhite) << node;
+    EXPECT_EQ(NodeLabel(node).foreColor, prime ? FactorTree::kBlue : FactorTree::kBlack) << node;
     EXPECT_EQ(NodeLabel(node).caption, caption);
     EXPECT_EQ(NodeCombo(node).visible, node != 1) << "the root box stands in for node 1";
     EXPECT_TRUE(NodeLabel(node).visible);

@@ -117,7 +117,10 @@ class PictureBox : public Control<toolkit::PictureBox> {
   using Control::Control;
   double ScaleWidth() const override { return std::max(0.0, rect.width - 60); }
   double ScaleHeight() const override { return std::max(0.0, rect.height - 60); }
-  void Cls() override { lines.clear(); }
+  void Cls() override {
+    lines.clear();
+    ++clears;
+  }
   void Line(double x1, double y1, double x2, double y2, toolkit::Color color) override {
     lines.push_back({x1, y1, x2, y2, color, drawWidth});
   }
@@ -127,6 +130,7 @@ class PictureBox : public Control<toolkit::PictureBox> {
 
   int drawWidth = 1;
   std::vector<toolkit::Segment> lines;
+  int clears = 0;  // a layout clears each canvas once, before it draws the lines
 };
 
 class ScrollBar : public Control<toolkit::ScrollBar> {

@@ -68,6 +68,21 @@ TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {
   EXPECT_EQ(std::pair(form.hs[0].enabled, form.hs[0].value), std::pair(false, 0));
 }
 
+// Each canvas's set-up moves its bars, and every move of a bar asks for a layout: a resize still
+// lays each tree out once, with the bars' final values.
+TEST_F(CanvasScroll, AResizeLaysEachTreeOutOnce) {
+  Type("32768");
+  form.hs[1].SetValue(5);
+  const int clears[2] = {form.canvas[0].clears, form.canvas[1].clears};
+  form.canvas[0].Move(1, 420, 6000, 3000);
+  EXPECT_EQ(form.canvas[0].clears - clears[0], 1);
+  EXPECT_EQ(form.canvas[1].clears - clears[1], 1);
+  const fake::Rect placed[2] = {NodeCombo(16384).rect, NodeLabel(16384).rect};
+  form.LayoutTree();
+  EXPECT_EQ(NodeCombo(16384).rect, placed[0]);
+  EXPECT_EQ(NodeLabel(16384).rect, placed[1]);
+}
+
 TEST_F(CanvasScroll, ResizeRecentresALoneRootAndKeepsTheEmptyBoxInPlace) {
   auto resizeBoth = [&](double width) {  // 60 more than inside
     form.canvas[0].Move(1, 420, width, 2235);

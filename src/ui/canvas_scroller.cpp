@@ -16,7 +16,7 @@ namespace {
 constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;  // the angle of one wheel notch
 
 // A value the bar takes: whole, inside 0 .. Max.
-int Held(const QtScrollBar& bar, double value) {
+int ValueInRange(const QtScrollBar& bar, double value) {
   return static_cast<int>(std::clamp(std::round(value), 0.0, static_cast<double>(bar.Max())));
 }
 
@@ -162,7 +162,7 @@ void CanvasScroller::BarAction(QtScrollBar* bar, int action) {
     default:
       return;
   }
-  bar->setSliderPosition(Held(*bar, bar->Value() + step));
+  bar->setSliderPosition(ValueInRange(*bar, bar->Value() + step));
 }
 
 void CanvasScroller::FocusChanged(QWidget* old, QWidget* now) {
@@ -207,5 +207,5 @@ void CanvasScroller::ScrollBy(QtScrollBar& bar, double twips) {
 void CanvasScroller::ScrollTo(QtScrollBar& bar, double value) {
   // A disabled bar keeps its old Max; nothing may move it.
   if (!bar.Enabled()) return;
-  bar.SetValue(Held(bar, value));
+  bar.SetValue(ValueInRange(bar, value));
 }

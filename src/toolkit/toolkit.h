@@ -26,9 +26,12 @@ using Color = std::uint32_t;  // 0x00BBGGRR: red in the low byte
 
 constexpr double kTwipsPerPixel = 15;
 
-// Key codes as the desktop numbers them: backspace as a typed character, Enter as a key going down.
+// Key codes as the desktop numbers them: backspace as a typed character, Enter and the arrows as
+// keys going down.
 constexpr int vbKeyBack = 8;
 constexpr int vbKeyReturn = 13;
+constexpr int vbKeyUp = 38;
+constexpr int vbKeyDown = 40;
 
 // A window's state.
 enum WindowStates { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };

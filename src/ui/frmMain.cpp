@@ -1,10 +1,12 @@
 #include "ui/frmMain.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 
+#include "core/arithmetic/number_text.h"
 #include "core/tree/factor_tree.h"
 #include "report/report_view.h"
 #include "toolkit/skip_on_error.h"
@@ -21,6 +23,7 @@
 #include "ui/qt_popup_menu.h"
 #include "ui/qt_scroll_bar.h"
 #include "ui/qt_text_box.h"
+#include "ui/refusal_mark.h"
 
 namespace {
 
@@ -128,7 +131,15 @@ void frmMain::CreateControls() {
     box.SetBackColor(kLightYellow);
     box.setAlignment(Qt::AlignCenter);
     box.setMaxLength(kMaxEntryLength);
-    box.onChange = [this, i] { Refreshing([this, i] { txtPrimFact_Change(i); }); };
+    box.onChange = [this, i] {
+      Refreshing([this, i] { txtPrimFact_Change(i); });
+      SkipOnError([this, i] { MarkRefusal(i); });
+    };
+    box.onRefused = Guarded([this, i] {
+      refusalMarks_[i]->Show(QStringLiteral("The pasted text is longer and was not taken."),
+                             ShownNumber());
+    });
+    refusalMarks_[i] = std::make_unique<RefusalMark>(box);
     box.onKeyPress = Guarded([this, i](int& keyAscii) { txtPrimFact_KeyPress(i, keyAscii); });
 
     picCanvas_[i]->SetBackColor(kCanvasColor);
@@ -169,6 +180,7 @@ void frmMain::CreateControls() {
     reportView_->MenuKey();
   });
   NameControls();
+  KeepPanesInside();
 }
 
 void frmMain::CreateTree() {
@@ -179,8 +191,25 @@ void frmMain::CreateTree() {
                         {{*picCanvas_[0], *picScroll_[0], *hsScroll_[0], *vsScroll_[0]},
                          {*picCanvas_[1], *picScroll_[1], *hsScroll_[1], *vsScroll_[1]}},
                         [this] { return reportView_->Document(); },
-                        [this] { return WindowState(); }};
+                        [this] { return WindowState(); },
+                        [] { QApplication::beep(); }};
   tree_ = std::make_unique<FactorTree>(controls);
+}
+
+void frmMain::MarkRefusal(int index) {
+  const QString text = txtPrimFact_[index]->Text().trimmed();
+  if (modMain::IsPlainDigits(text)) {
+    refusalMarks_[index]->Clear();
+  } else {
+    refusalMarks_[index]->Show(text.isEmpty() ? QStringLiteral("The box is empty.")
+                                              : QStringLiteral("This text is not one."),
+                               ShownNumber());
+  }
+}
+
+QString frmMain::ShownNumber() const {
+  const tree::TreeModel& model = tree_->Model();
+  return model.hasEntry ? modMain::GroupedText(model.nodeValue(1), QLocale()) : QString();
 }
 
 void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {

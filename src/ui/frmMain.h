@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "core/tree/tree_model.h"
-#include "toolkit/toolkit.h"
 #include "program_info.h"
+#include "toolkit/toolkit.h"
 
 class FactorTree;
 class QAction;
@@ -29,6 +29,7 @@ class QtPictureBox;
 class QtPopupMenu;
 class QtScrollBar;
 class QtTextBox;
+class RefusalMark;
 class ReportView;
 
 class frmMain : public QMainWindow {
@@ -78,6 +79,9 @@ class frmMain : public QMainWindow {
   toolkit::Control& Pane(int index);
   // Form_Resize's work: the buttons and the shown panes stacked under the tray.
   void LayOutPanes();
+  // A minimum size at which the tray, the three buttons and a node of every shown pane stay
+  // inside the window.
+  void KeepPanesInside();
   // Runs a handler of node box `index` and gives the focus back to the box if it had it: the
   // refresh that a choice starts hides every node, and Qt moves the focus of a hidden control on
   // to the next one, which may be a Hide button.
@@ -89,6 +93,11 @@ class frmMain : public QMainWindow {
   void NameControls();
   // The button's name says what its click does to which pane: "Show report".
   void NamePaneButton(int index);
+  // Marks number box `index` when its text is not taken, and clears the mark once it is.
+  void MarkRefusal(int index);
+  // The number the panes show, grouped; empty before the first entry.
+  QString ShownNumber() const;
+
   // Names every shown node of both trees by its value, its kind and its parent.
   void DescribeTrees();
   // Tab visits the nodes of the interactive tree in the order of the tree's walk.
@@ -116,5 +125,6 @@ class frmMain : public QMainWindow {
 
   std::unique_ptr<ReportView> reportView_;
   std::unique_ptr<FactorTree> tree_;
-  int refreshDepth_ = 0;  // handlers under way that may refresh the trees
+  std::unique_ptr<RefusalMark> refusalMarks_[2];  // on txtPrimFact 0 and 1
+  int refreshDepth_ = 0;                          // handlers under way that may refresh the trees
 };

@@ -31,7 +31,9 @@ bool FullValueHint::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FullValueHint::TextChanged() {
-  box_->setToolTip(GroupedValue(edit_->text()));
+  // A text that is no number leaves the tooltip to the window, which says why it was not taken.
+  const QString value = GroupedValue(edit_->text());
+  if (!value.isEmpty()) box_->setToolTip(value);
   // The box being typed in keeps its cursor, also when the program writes the typed text back
   // in a plainer form. (Its window's focus widget, whether the window is active or not.)
   if (box_->window()->focusWidget() != box_) edit_->setCursorPosition(0);

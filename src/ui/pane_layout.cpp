@@ -1,11 +1,19 @@
 // The three panes under the tray share the free height; each can be hidden with its button.
 
+#include <QLayout>
+#include <QtMath>
+#include <algorithm>
+
 #include "core/tree/factor_tree.h"
 #include "toolkit/skip_on_error.h"
 #include "ui/frmMain.h"
+#include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
+#include "ui/qt_label_array.h"
 #include "ui/qt_picture_box.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
 
 toolkit::Control& frmMain::Pane(int index) {
   switch (index) {
@@ -63,6 +71,28 @@ void frmMain::cmdStatus_Click(int index) {
     cmdStatus_[index]->SetCaption(hide ? "Show" : "Hide");
     NamePaneButton(index);
     Pane(index).SetVisible(!hide);
+    KeepPanesInside();
   }
   Form_Resize();
+}
+
+void frmMain::KeepPanesInside() {
+  // The widest of what the window must show: the tray up to the entry box's right edge, or a
+  // canvas with one node box beside its vertical bar, each with a border's room.
+  constexpr double kBorder = 60;
+  const double width = std::max(txtPrimFact_[1]->Left() + txtPrimFact_[1]->Width(),
+                                cmbPrimFact_->Item(1).Width() + vsScroll_[0]->Width()) +
+                       kBorder;
+  // Each shown pane gets as much as every other: all of them take the tallest one's need, a
+  // canvas's node and horizontal bar.
+  const double pane = std::max(cmbPrimFact_->Item(1).Height() + hsScroll_[0]->Height(),
+                               lblPrimFact_->Item(1).Height() + hsScroll_[1]->Height()) +
+                      kBorder;
+  int shown = 0;
+  for (int i = 0; i < 3; ++i) shown += Pane(i).Visible() ? 1 : 0;
+  const double height = picTray_->Height() + 3 * cmdStatus_[0]->Height() + shown * pane;
+  inner_->setMinimumSize(qCeil(width / toolkit::kTwipsPerPixel),
+                         qCeil(height / toolkit::kTwipsPerPixel));
+  // The window takes its new minimum now, not when its layout next runs.
+  layout()->activate();
 }

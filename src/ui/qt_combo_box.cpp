@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
@@ -17,10 +18,20 @@
 
 namespace {
 
-// The desktop's virtual-key code of a key the program reads, Enter's 13; 0 for every other key.
+// The desktop's virtual-key code of a key the program reads (Enter, Up, Down); 0 for every other
+// key.
 int VirtualKeyCode(const QKeyEvent& event) {
-  const int key = event.key();
-  return key == Qt::Key_Return || key == Qt::Key_Enter ? toolkit::vbKeyReturn : 0;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return toolkit::vbKeyReturn;
+    case Qt::Key_Up:
+      return toolkit::vbKeyUp;
+    case Qt::Key_Down:
+      return toolkit::vbKeyDown;
+    default:
+      return 0;
+  }
 }
 
 // Shift 1, Ctrl 2, Alt 4.
@@ -98,6 +109,7 @@ void QtComboBox::SetUp() {
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   connect(this, &QComboBox::activated, this, [this] { Raise(onClick); });
+  connect(lineEdit(), &QLineEdit::textEdited, this, &QtComboBox::EditStateChanged);
   // Focus by click and Tab only: a wheel turned over the tree scrolls it and must not pull the
   // focus into the boxes it passes.
   setFocusPolicy(Qt::StrongFocus);
@@ -107,8 +119,33 @@ void QtComboBox::SetUp() {
 QString QtComboBox::Text() const { return lineEdit()->text(); }
 
 void QtComboBox::SetText(const QString& text) {
+  written_ = text;
   // The same text again changes nothing, also not the cursor, which Qt would move to the end.
   if (text != Text()) setEditText(text);
+  EditStateChanged();
+}
+
+void QtComboBox::EditStateChanged() {
+  QLineEdit& edit = *lineEdit();
+  const bool edited = Text() != written_;
+  // The field inherits the box's colours until it has the desktop's plain ones of its own.
+  if (edited == edit.testAttribute(Qt::WA_SetPalette)) return;
+  if (!edited) {
+    edit.setPalette(QPalette());
+    return;
+  }
+  const QPalette desktop = QApplication::palette(&edit);
+  QPalette plain = edit.palette();
+  for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Text}) {
+    plain.setColor(role, desktop.color(role));
+  }
+  edit.setPalette(plain);
+}
+
+void QtComboBox::RestoreWrittenText() {
+  if (Text() == written_) return;
+  setEditText(written_);
+  EditStateChanged();
 }
 
 QString QtComboBox::List(int i) const {
@@ -144,8 +181,27 @@ void QtComboBox::Clear() {
 QtComboBox* QtComboBox::LoadCopy(const QString& name) const { return new QtComboBox(*this, name); }
 
 void QtComboBox::keyPressEvent(QKeyEvent* event) {
-  Raise(onKeyDown, VirtualKeyCode(*event), ShiftState(*event));
+  const int keyCode = VirtualKeyCode(*event);
+  const int shift = ShiftState(*event);
+  const bool step = (keyCode == toolkit::vbKeyUp || keyCode == toolkit::vbKeyDown) && shift == 0;
+  if (event->key() == Qt::Key_Escape && Text() != written_) {
+    RestoreWrittenText();
+    event->accept();
+    return;
+  }
+  Raise(onKeyDown, keyCode, shift);
+  // Qt's own step would pick from the list's current item, which a list filled anew lacks.
+  if (step) {
+    event->accept();
+    return;
+  }
   QComboBox::keyPressEvent(event);
+}
+
+void QtComboBox::focusOutEvent(QFocusEvent* event) {
+  // Opening the list takes the focus for a moment: the typed text stays for it.
+  if (event->reason() != Qt::PopupFocusReason) RestoreWrittenText();
+  QComboBox::focusOutEvent(event);
 }
 
 void QtComboBox::wheelEvent(QWheelEvent* event) { event->ignore(); }

@@ -9,7 +9,9 @@
 class QStringListModel;
 
 // An edit field with a drop-down list. The edit text stays exactly what was typed or written:
-// nothing is inserted into the list and nothing is completed.
+// nothing is inserted into the list and nothing is completed. A text typed over the one the
+// program wrote shows in the desktop's plain edit colours, not the box's own, and goes back to
+// the written one on Escape or when the box loses the focus: an edit never passes for a value.
 class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   Q_OBJECT
 
@@ -35,11 +37,13 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   // The user picked an entry of the list, with the mouse or the keyboard.
   std::function<void()> onClick;
   // A key went down (key codes as the desktop's virtual keys: Enter 13, A 65, …; shift bits:
-  // 1 Shift, 2 Ctrl, 4 Alt). Enter does nothing more.
+  // 1 Shift, 2 Ctrl, 4 Alt). Enter does nothing more, nor do Up and Down while the list is
+  // closed: the hook makes their choice.
   std::function<void(int keyCode, int shift)> onKeyDown;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   // The wheel over a node scrolls its canvas: it never changes the node's value.
   void wheelEvent(QWheelEvent* event) override;
 
@@ -47,6 +51,10 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   // A hidden copy of `from`, for LoadCopy.
   QtComboBox(const QtComboBox& from, const QString& name);
   void SetUp();
+  // Shows whether the edit text is still the written one.
+  void EditStateChanged();
+  void RestoreWrittenText();
 
   QStringListModel* list_;  // the drop-down list's items
+  QString written_;         // the edit text as the program last wrote it
 };

@@ -1,5 +1,6 @@
 #include "ui/qt_html_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QTextDocumentFragment>
 #include <cmath>
 
+#include "ui/report_accessible.h"
 #include "ui/report_document.h"
 
 namespace {
@@ -58,6 +60,8 @@ void SetCssFontSize(QFont& font, const QString& cssSize) {
 
 QtHtmlView::QtHtmlView(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
+  static const bool accessible = (QAccessible::installFactory(ReportAccessible), true);
+  Q_UNUSED(accessible);
   setDocument(new OfflineDocument(this));
   setOpenLinks(false);
   setOpenExternalLinks(false);

@@ -1,6 +1,13 @@
 #include "ui/qt_text_box.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <memory>
 
 #include "ui/full_value_hint.h"
 
@@ -33,7 +40,55 @@ void QtTextBox::SetText(const QString& text) {
   if (text != this->text()) setText(text);
 }
 
+bool QtTextBox::Fits(const QString& inserted, qsizetype replaced) {
+  // A line edit takes one line of what is pasted.
+  const qsizetype length = text().size() - replaced + inserted.section('\n', 0, 0).size();
+  if (length <= maxLength()) return true;
+  Raise(onRefused);
+  return false;
+}
+
+void QtTextBox::Paste() {
+  if (Fits(QGuiApplication::clipboard()->text(), selectedText().size())) paste();
+}
+
+void QtTextBox::contextMenuEvent(QContextMenuEvent* event) {
+  // The standard menu, with its Paste refusing what would be cut short.
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    disconnect(paste, &QAction::triggered, nullptr, nullptr);
+    connect(paste, &QAction::triggered, this, &QtTextBox::Paste);
+  }
+  menu->exec(event->globalPos());
+}
+
+void QtTextBox::dropEvent(QDropEvent* event) {
+  // A drop goes in at the pointer, leaving the text that is there.
+  if (event->mimeData()->hasText() && !Fits(event->mimeData()->text(), 0)) {
+    event->ignore();
+    return;
+  }
+  QLineEdit::dropEvent(event);
+}
+
+void QtTextBox::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the selection of another program, where the desktop has one, at the
+  // pointer, leaving the text that is there.
+  const QClipboard& clipboard = *QGuiApplication::clipboard();
+  if (event->button() == Qt::MiddleButton && clipboard.supportsSelection() && !isReadOnly() &&
+      !Fits(clipboard.text(QClipboard::Selection), 0)) {
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
 void QtTextBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Paste)) {
+    Paste();
+    event->accept();
+    return;
+  }
   const int typed = KeyAscii(*event);
   if (typed == 0 || !onKeyPress) {
     QLineEdit::keyPressEvent(event);

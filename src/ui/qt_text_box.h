@@ -22,7 +22,20 @@ class QtTextBox : public QtControl<QLineEdit, toolkit::TextBox> {
   // A printable character or backspace (8) is about to be typed; setting the code to 0
   // discards the key. Other keys and shortcuts never come here.
   std::function<void(int& keyAscii)> onKeyPress;
+  // A paste or a drop was refused whole, since the box's maximum length could not hold it; the
+  // text stays as it was.
+  std::function<void()> onRefused;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // Whether `inserted` fits whole in place of `replaced` characters of the text; raises
+  // onRefused when it does not.
+  bool Fits(const QString& inserted, qsizetype replaced);
+  // Pastes the clipboard's text when it fits whole.
+  void Paste();
 };

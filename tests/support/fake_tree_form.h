@@ -16,6 +16,7 @@ struct FakeTreeControls {
   static fake::Rect R(const TwipRect& r) { return {r.left, r.top, r.width, r.height}; }
 
   int windowState = toolkit::vbNormal;
+  int beeps = 0;
   fake::TextBox box[2] = {R(design::kRootBox), R(design::kEntryBox)};
   fake::ComboBoxArray combos;
   fake::LabelArray labels;
@@ -37,7 +38,8 @@ class FakeTreeForm : public FakeTreeControls, public FactorTree {
                     labels,
                     {Canvas(0), Canvas(1)},
                     [this] { return &document; },
-                    [this] { return windowState; }}) {
+                    [this] { return windowState; },
+                    [this] { ++beeps; }}) {
     combos.Add(1, R(design::kRootCombo)).visible = false;
     labels.Add(1, R(design::kRootLabel)).SetAutoSize(true);
     combos.Item(1).tag = labels.Item(1).tag = "1";

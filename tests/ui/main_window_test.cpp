@@ -81,12 +81,7 @@ TEST_F(MainWindow, ShownPanesShareTheFreeHeightAndAMinimisedWindowMovesNothing) 
       EXPECT_FLOAT_EQ(pane.Width(), 9285);
     }
   }
-  // A short window moves the buttons and keeps the panes; a minimised one moves nothing.
-  const double height = Canvas(0).Height();
-  SetInnerSize(9285, 900);  // free height 900 - 435 - 945 < 0
-  EXPECT_DOUBLE_EQ(Button(2).Top(), 435 + 2 * 315 - 480.0 * 2 / 3);
-  EXPECT_DOUBLE_EQ(Canvas(0).Height(), height);
-
+  // A minimised window moves nothing.
   window->showMinimized();
   QCoreApplication::processEvents();
   const double top = Button(1).Top();

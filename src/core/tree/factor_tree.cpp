@@ -58,6 +58,11 @@ void FactorTree::txtPrimFact_KeyPress(int, int& keyAscii) {
 void FactorTree::txtPrimFact_Change(int index) {
   const QString text = txtPrimFact(index).Text();
   if (!modMain::IsPlainDigits(text.trimmed())) return;
+  if (writingBack_ && QLocale().toDouble(text.trimmed()) == model_.nodeValue(1)) {
+    // Both boxes show the number again, and the choices made in its tree stay.
+    txtPrimFact(1 - index).SetText(text);
+    return;
+  }
   if (index != 1) {
     // The root box was edited on the canvas: the entry box takes the text and starts the work.
     txtPrimFact(1).SetText(text);
@@ -66,6 +71,7 @@ void FactorTree::txtPrimFact_Change(int index) {
   txtPrimFact(0).SetText(text);
   const double entry = QLocale().toDouble(text.trimmed());
   model_.nodeValue(1) = entry;
+  model_.hasEntry = true;
   model_.entryIsPrime = modMain::IsPrime(entry);
   // Accepted entries are whole numbers below 10^15.
   model_.entryFactors = modMain::PrimeFactors(static_cast<std::uint64_t>(entry));
@@ -251,7 +257,16 @@ void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
       const Slot slot = NodeSlot(node, levels, unitWidth, unitWidth, comboPitch, left, top);
       txtPrimFact(0).Move(slot.left, slot.top);
     });
-    SkipOnError([&] { txtPrimFact(0).SetText(modMain::PlainText(model_.nodeValue(1))); });
+    SkipOnError([&] {
+      writingBack_ = true;
+      try {
+        txtPrimFact(0).SetText(modMain::PlainText(model_.nodeValue(1)));
+      } catch (...) {
+        writingBack_ = false;
+        throw;
+      }
+      writingBack_ = false;
+    });
   }
   SkipOnError([&] { c_.cmbPrimFact.Item(element).SetBackColor(prime ? kYellow : kWhite); });
   SkipOnError([&] {
@@ -320,14 +335,22 @@ void FactorTree::FillNodeChoices(double node, double value, double parentValue) 
 void FactorTree::cmbPrimFact_Click(int index) {
   const double node = comboNodes_.NodeOf(index);
   bool ok = false;
-  const double value = QLocale().toDouble(c_.cmbPrimFact.Item(index).Text(), &ok);
+  toolkit::ComboBox& combo = c_.cmbPrimFact.Item(index);
+  const QString text = combo.Text();
+  const double value = QLocale().toDouble(text, &ok);
   // Only a listed divisor reaches here; a text that is not a number would wreck the tree.
   if (!ok) return;
   model_.nodeValue(node) = value;
+  // The chosen text is the node's value now, as if the refresh had written it.
+  combo.SetText(text);
   RefreshFactorization(node);
 }
 
 void FactorTree::cmbPrimFact_KeyDown(int index, int keyCode, int) {
+  if (keyCode == toolkit::vbKeyDown || keyCode == toolkit::vbKeyUp) {
+    StepChoice(index, keyCode == toolkit::vbKeyDown ? 1 : -1);
+    return;
+  }
   if (keyCode != toolkit::vbKeyReturn) return;
   const toolkit::ComboBox& combo = c_.cmbPrimFact.Item(index);
   const QString text = combo.Text();
@@ -337,6 +360,18 @@ void FactorTree::cmbPrimFact_KeyDown(int index, int keyCode, int) {
       return;
     }
   }
+  // The typed text stays for the user to correct.
+  if (c_.beep) c_.beep();
+}
+
+void FactorTree::StepChoice(int index, int step) {
+  toolkit::ComboBox& combo = c_.cmbPrimFact.Item(index);
+  const QStringList items = combo.ListItems();
+  const qsizetype at =
+      items.indexOf(modMain::PlainText(model_.nodeValue(comboNodes_.NodeOf(index))));
+  if (at < 0 || at + step < 0 || at + step >= items.size()) return;
+  combo.SetText(items[at + step]);
+  cmbPrimFact_Click(index);
 }
 
 // The canvases and their bars ---------------------------------------------------------------------

@@ -15,7 +15,7 @@ class HtmlDocument;
 
 // What the factor tree works on: the root box (txtPrimFact 0) on canvas 0 and the entry box
 // (txtPrimFact 1) on the tray, the node arrays, the two canvases with their bars, the report's
-// document (nullptr until the view is set up) and the window's state.
+// document (nullptr until the view is set up), the window's state and its beep.
 struct TreeControls {
   toolkit::TextBox& rootBox;
   toolkit::TextBox& entryBox;
@@ -24,6 +24,7 @@ struct TreeControls {
   CanvasControls canvas[2];
   std::function<HtmlDocument*()> reportDocument;
   std::function<int()> windowState;
+  std::function<void()> beep;  // says a key was not taken
 };
 
 class FactorTree {
@@ -85,6 +86,9 @@ class FactorTree {
   void WriteReport(const QString& text);
   // A layout a bar change or a resize asks for: run now, or once the held work is done.
   void RequestLayout();
+  // Up or Down on a closed node box: the item after or before the node's value in its list, as
+  // a choice; nothing at the ends.
+  void StepChoice(int index, int step);
 
   TreeControls c_;
   tree::TreeModel model_;
@@ -93,4 +97,7 @@ class FactorTree {
   modMain::NodeIndex labelNodes_;
   int layoutHolds_ = 0;           // HoldingLayouts calls under way
   bool layoutRequested_ = false;  // a layout was asked for while held
+  // The layout is writing the root's value back into the root box: the number the trees show
+  // coming back is not a new entry.
+  bool writingBack_ = false;
 };

@@ -43,6 +43,7 @@ struct TreeModel {
   float contentWidth[2] = {0, 0};  // the room the tree needs on canvas 0 and 1, twips
   float contentHeight[2] = {0, 0};
   bool entryIsPrime = false;
+  bool hasEntry = false;  // an entry was accepted: the panes show nodeValue(1)
   // The prime factors of the entry, ascending, as often as each divides it: found once per entry
   // for the tree's depth and the report.
   std::vector<std::uint64_t> entryFactors;

@@ -70,6 +70,31 @@ TEST_F(Refresh, EnterTakesOnlyATextEqualToAListItem) {
   }
 }
 
+TEST_F(Refresh, EnterOnATextNotInTheListBeepsAndLeavesIt) {
+  Type("12");
+  NodeCombo(2).text = "5";
+  form.cmbPrimFact_KeyDown(IndexOf(form.combos, 2), toolkit::vbKeyReturn, 0);
+  EXPECT_EQ(form.beeps, 1);
+  EXPECT_EQ(NodeCombo(2).text, "5");
+  Pick(2, "4");
+  EXPECT_EQ(form.beeps, 1);
+}
+
+TEST_F(Refresh, UpAndDownPickTheNeighboursOfTheNodesValue) {
+  Type("360");
+  const int node2 = IndexOf(form.combos, 2);
+  const std::tuple<int, double> steps[] = {
+      {toolkit::vbKeyDown, 180}, {toolkit::vbKeyUp, 120}, {toolkit::vbKeyUp, 90}};
+  for (const auto& [key, value] : steps) {
+    form.cmbPrimFact_KeyDown(node2, key, 0);
+    EXPECT_EQ(form.Model().nodeValue(2), value);
+    EXPECT_EQ(form.Model().nodeValue(3), 360 / value);
+  }
+  Pick(2, "2");
+  form.cmbPrimFact_KeyDown(node2, toolkit::vbKeyUp, 0);
+  EXPECT_EQ(form.Model().nodeValue(2), 2) << "nothing before the first item";
+}
+
 TEST_F(Refresh, EntriesWithoutATree) {
   // Entry, levelCount (0 and 1 keep the last tree's), said in the report; 65536 is 2^16.
   const std::tuple<QString, double, QString> cases[] = {
@@ -99,7 +124,7 @@ TEST_F(Refresh, AcceptedTextsRefreshOnceOthersAreIgnored) {
       {1, "-12", 0, "-12", "12"},     {1, "12.5", 0, "12.5", "12"}, {1, "1e5", 0, "1e5", "12"},
       {1, "1,234", 0, "1,234", "12"}, {1, "+7", 0, "+7", "12"},     {1, "", 0, "", "12"},
       {0, "45", 1, "45", "45"},      // the root box edits the entry box
-      {1, "0012", 2, "12", "12"},    // the layout writes 12 back, which refreshes again
+      {1, "0012", 1, "12", "12"},    // the layout writes back 12, the number shown: no new entry
       {1, "007", 1, "007", "007"}};  // a prime is not laid out
   for (const auto& [box, text, refreshes, entryText, rootText] : edits) {
     const qsizetype before = form.document.bodies.size();

@@ -234,6 +234,14 @@ toolkit::ScrollBar& frmMain::hsScroll(int index) { return *hsScroll_[index]; }
 toolkit::ScrollBar& frmMain::vsScroll(int index) { return *vsScroll_[index]; }
 HtmlDocument* frmMain::htmlDocument() { return reportView_->Document(); }
 
+void frmMain::mnuFileExit_Click() {
+  if (onExit) onExit();
+}
+
+void frmMain::mnuAbout_Click() {
+  if (onAbout) onAbout();
+}
+
 void frmMain::mnuEditSelectAll_Click() { reportView_->mnuEditSelectAll_Click(); }
 
 void frmMain::mnuEditCopy_Click() { reportView_->mnuEditCopy_Click(); }

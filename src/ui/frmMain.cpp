@@ -13,6 +13,7 @@
 #include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
+#include "ui/qt_key_state.h"
 #include "ui/qt_label_array.h"
 #include "ui/qt_menu_item.h"
 #include "ui/qt_picture_box.h"
@@ -30,6 +31,8 @@ constexpr int kMaxEntryLength = 15;
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+  // The report asks the right button's state on a press.
+  toolkit::SetKeyStateReader(&QtKeyState);
   setWindowTitle(kCaption);
   CreateMenus();
   CreateControls();

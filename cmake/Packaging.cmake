@@ -25,7 +25,9 @@ endif()
 set(generated ${CMAKE_BINARY_DIR}/generated)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/program_info.h.in ${generated}/program_info.h
                @ONLY)
-target_include_directories(kestrelon_lib PUBLIC ${generated})
+# The window's header names the program by it, so ui and everything above it sees the folder; the
+# layers below never include it.
+target_include_directories(kestrelon_ui PUBLIC ${generated})
 
 # Data files, each named by the application id where the desktop looks it up by that id.
 set(app_sources ${PROJECT_SOURCE_DIR}/src/app)

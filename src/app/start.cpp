@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "app/frmAbout.h"
+#include "toolkit/toolkit.h"
 #include "ui/frmMain.h"
 
 namespace modMain {
@@ -12,9 +14,15 @@ void ChooseNumberLocale() {
   }
 }
 
+void ConnectCommands(frmMain& window) {
+  window.onExit = [] { toolkit::End(); };
+  window.onAbout = [&window] { frmAbout::ShowModal(&window); };
+}
+
 void Main() {
   // The window deletes itself when closed; with no window left the application's loop ends.
   auto* window = new frmMain;  // loads the window, report view included
+  ConnectCommands(*window);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->showMaximized();
 }

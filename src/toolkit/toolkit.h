@@ -164,8 +164,12 @@ class PopupMenu {
 };
 
 // Non-zero while the given mouse button is down; only the right button (virtual key 2) is asked.
+// The answer comes from the window system, which installs its reader: it needs Qt Gui, which
+// this layer does not link. Until a reader is installed every button reads as up.
 constexpr int vbKeyRButton = 2;
 short GetAsyncKeyState(int virtualKey);
+using KeyStateReader = short (*)(int virtualKey);
+void SetKeyStateReader(KeyStateReader reader);
 
 // Processes the pending window events.
 void DoEvents();

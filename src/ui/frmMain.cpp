@@ -17,6 +17,7 @@
 #include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
+#include "ui/qt_key_state.h"
 #include "ui/qt_label_array.h"
 #include "ui/qt_menu_item.h"
 #include "ui/qt_picture_box.h"
@@ -34,6 +35,8 @@ constexpr int kMaxEntryLength = 15;
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+  // The report asks the right button's state on a press.
+  toolkit::SetKeyStateReader(&QtKeyState);
   setWindowTitle(kCaption);
   CreateMenus();
   CreateControls();
@@ -285,6 +288,14 @@ void frmMain::cmbPrimFact_KeyDown(int index, int keyCode, int shift) {
 void frmMain::hsScroll_Change(int index) { tree_->hsScroll_Change(index); }
 void frmMain::vsScroll_Change(int index) { tree_->vsScroll_Change(index); }
 void frmMain::picCanvas_Resize(int index) { tree_->picCanvas_Resize(index); }
+
+void frmMain::mnuFileExit_Click() {
+  if (onExit) onExit();
+}
+
+void frmMain::mnuAbout_Click() {
+  if (onAbout) onAbout();
+}
 
 void frmMain::mnuEditSelectAll_Click() { reportView_->mnuEditSelectAll_Click(); }
 

@@ -6,7 +6,8 @@
 //
 // Members by file: frmMain.cpp the controls, menus, loading and the window's events;
 // pane_layout.cpp Form_Resize, cmdStatus_Click and the panes; accessible_names.cpp what a screen
-// reader says of the controls; src/app/menu_commands.cpp the File and About commands.
+// reader says of the controls. What File > Exit and About do is the program's to say: it sets
+// onExit and onAbout.
 
 #include <QMainWindow>
 #include <functional>
@@ -51,8 +52,8 @@ class frmMain : public QMainWindow {
   void Form_Load();
   void Form_Resize();
   void cmdStatus_Click(int index);
-  void mnuFileExit_Click();
-  void mnuAbout_Click();
+  void mnuFileExit_Click();  // runs onExit
+  void mnuAbout_Click();     // runs onAbout
   void mnuEditSelectAll_Click();
   void mnuEditCopy_Click();
   // The factor tree's handlers.
@@ -63,6 +64,11 @@ class frmMain : public QMainWindow {
   void hsScroll_Change(int index);
   void vsScroll_Change(int index);
   void picCanvas_Resize(int index);
+
+  // The File > Exit and About commands, which reach outside the window: to the program's end and
+  // to the about box. A command left unset does nothing.
+  std::function<void()> onExit;
+  std::function<void()> onAbout;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

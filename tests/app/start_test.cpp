@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
+#include "app/frmAbout.h"
 #include "app/program_icon.h"
 #include "ui/frmMain.h"
 
@@ -27,6 +30,17 @@ TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
     EXPECT_EQ(picture.size(), QSize(size, size)) << size;
     EXPECT_TRUE(picture.hasAlphaChannel()) << size;
   }
+
+  // Its About command is the program's: the box opens over it.
+  QPointer<QWidget> aboutOwner;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+      aboutOwner = box->parentWidget();
+      box->cmdOk_Click();
+    }
+  });
+  window->findChild<QAction*>("mnuAbout")->trigger();
+  EXPECT_EQ(aboutOwner, window.data()) << "About shows the box over the window";
 
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

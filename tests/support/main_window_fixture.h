@@ -1,6 +1,6 @@
 #pragma once
-// The real main window on the offscreen platform, active, at a known inner size, in an English
-// locale.
+// The real main window on the offscreen platform, with the program's File and About commands,
+// active, at a known inner size, in an English locale.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/start.h"
 #include "ui/frmMain.h"
 #include "ui/qt_combo_box.h"
 #include "ui/qt_command_button.h"
@@ -32,6 +33,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     window = std::make_unique<TestWindow>();
+    modMain::ConnectCommands(*window);  // File > Exit and About, as the program has them
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

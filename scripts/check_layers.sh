@@ -8,7 +8,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-# The layer a path below src/ belongs to: core/tree/refresh.cpp → core/tree, ui/frmMain.h → ui;
+# The layer a path below src/ belongs to: core/tree/factor_tree.cpp → core/tree, ui/frmMain.h → ui;
 # the generated program_info.h stands for itself.
 layer_of() {
   case "$1" in

@@ -198,6 +198,9 @@ void QtHtmlView::ApplyBodyFont() {
 }
 
 void QtHtmlView::SetBodyInnerHtml(const QString& html) {
+  // A pick in the tree writes the same report again: what it shows, selection and scroll
+  // position included, stays.
+  if (html == bodyInnerHtml_ && !html.isEmpty()) return;
   bodyInnerHtml_ = html;
   // Laid out with the vertical bar already showing, a report that needs the bar is laid out once
   // rather than again when the bar appears and narrows it. One that fits loses the bar after.

@@ -1,6 +1,8 @@
 // The factor tree in the real window: typed keys reach it, and its node controls land on the
 // canvas at the pixels of their twips. Picks and Enter are driven in tree_use_test.cpp.
 
+#include <QScrollBar>
+
 #include "report/report_text.h"
 #include "support/main_window_fixture.h"
 
@@ -26,6 +28,20 @@ TEST_F(TreeWindow, TypingBuildsTheTreeAndWritesTheReport) {
     EXPECT_EQ(control->mapTo(&Canvas(0), QPoint()).y(), top) << control->objectName().toStdString();
     EXPECT_TRUE(control->isVisible());
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TreeWindow, APickLeavesTheReportWhereTheReaderIsInIt) {
+  Type("360");
+  SetInnerSize(9285, 4000);
+  QScrollBar& scroll = *Report().verticalScrollBar();
+  ASSERT_GT(scroll.maximum(), 0);
+  scroll.setValue(scroll.maximum());
+  Pick(2, "12");
+  EXPECT_EQ(scroll.value(), scroll.maximum());
 }
 
 }  // namespace

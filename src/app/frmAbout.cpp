@@ -6,6 +6,7 @@
 
 #include "program_info.h"
 #include "ui/design_font.h"
+#include "ui/frmMain.h"
 #include "ui/qt_control.h"
 
 namespace {
@@ -41,14 +42,14 @@ QLabel* MakeLabel(QWidget* box, const QString& name, const QString& text, const 
 }  // namespace
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QString::fromLatin1(kCaption));
+  setWindowTitle(tr(kCaption));
   // A fixed box: a title bar with its close button, nothing to minimise or maximise. Without
   // CustomizeWindowHint the window manager is asked for its default buttons, all of them.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
-  const QString name = QString::fromLatin1(program_info::kName);
+  const QString name = frmMain::tr(frmMain::kCaption);
   const struct {
     QString text;
     TwipRect rect;
@@ -56,12 +57,12 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     bool wrap = false;
   } info[kInfoLines] = {
       {name, kTitle, true},
-      {QStringLiteral("%1 version %2").arg(name, QLatin1String(program_info::kVersion)), kVersion},
-      {QStringLiteral("Kestrelon teaches prime factorization: it splits a whole number into its "
-                      "prime factors, draws the factor tree and shows the working step by step."),
+      {tr("%1 version %2").arg(name, QLatin1String(program_info::kVersion)), kVersion},
+      {tr("Kestrelon teaches prime factorization: it splits a whole number into its prime "
+          "factors, draws the factor tree and shows the working step by step."),
        kPurpose, false, true},
-      {QStringLiteral("Free software under the MIT licence."), kLicence},
-      {QStringLiteral("Copyright \u00A9 %1 %2")
+      {tr("Free software under the MIT licence."), kLicence},
+      {tr("Copyright \u00A9 %1 %2", "%1 is the year, %2 who holds the copyright")
            .arg(QLatin1String(program_info::kCopyrightYear),
                 QLatin1String(program_info::kDevelopers)),
        kCopyright},
@@ -81,7 +82,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   line.setHeight(2);
   Line1_->setGeometry(line);
 
-  cmdOk_ = new QPushButton(QStringLiteral("Ok"), this);
+  cmdOk_ = new QPushButton(tr("Ok"), this);
   cmdOk_->setObjectName(QStringLiteral("cmdOk"));
   cmdOk_->setGeometry(ToPixels(kOk));
   cmdOk_->setDefault(true);

@@ -13,7 +13,7 @@ class frmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* kCaption = "About Kestrelon";
+  static constexpr const char* kCaption = QT_TR_NOOP("About Kestrelon");
 
   explicit frmAbout(QWidget* owner = nullptr);
 

@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "app/program_icon.h"
-#include "program_info.h"
 #include "app/start.h"
+#include "program_info.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QString::fromLatin1(program_info::kFileVersion));
   QApplication::setWindowIcon(ProgramIcon());
   modMain::ChooseNumberLocale();
+  modMain::UseLanguage(QLocale::system());
   modMain::Main();
   return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "report/report_text.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -9,6 +10,11 @@
 
 namespace report {
 namespace {
+
+// The report's words, translated in the context "ReportText".
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(ReportText)
+};
 
 // One distinct prime of the factorization, written in the report's number format, and how often
 // it divides the number.
@@ -54,33 +60,41 @@ void Append(QString& html, const Parts&... parts) {
 }
 
 void AppendPrimeSentence(QString& html, const QString& number) {
-  Append(html, u"The prime factorization of ", number, u" is ", number, u".");
+  html += Words::tr("The prime factorization of %1 is %1.", "%1 is a prime number").arg(number);
 }
 
 // "N = 2 x 2 x 3", followed, only when a prime repeats, by the red "or" and the product of powers
-// "2<sup>2</sup>x 3".
+// "2<sup>2</sup>x 3", its exponents in the locale's digits.
 void AppendFactorizationLines(QString& html, const QString& number,
-                              const std::vector<PrimePower>& powers) {
-  Append(html, u"&nbsp;&nbsp;The prime factorization of ", number, u" is <br><br>", number, u" = ");
+                              const std::vector<PrimePower>& powers, const QLocale& locale) {
+  const QString times = Words::tr("x", "the multiplication sign between factors, as in 2 x 3");
+  Append(
+      html, u"&nbsp;&nbsp;",
+      Words::tr("The prime factorization of %1 is", "followed by a line break and %1 = 2 x 2 x ...")
+          .arg(number),
+      u" <br><br>", number, u" = ");
   bool hasPowers = false;
   for (std::size_t i = 0; i < powers.size(); ++i) {
     for (int k = 0; k < powers[i].exponent; ++k) {
-      if (i > 0 || k > 0) html += u" x ";
+      if (i > 0 || k > 0) Append(html, u" ", times, u" ");
       html += powers[i].text;
     }
     hasPowers = hasPowers || powers[i].exponent > 1;
   }
   if (!hasPowers) return;
 
-  html += u"  <font color=#FF0000>or</font>  ";
+  Append(html, u"  <font color=#FF0000>",
+         Words::tr("or", "between the product and the same as powers"), u"</font>  ");
+  QLocale exponents = locale;
+  exponents.setNumberOptions(QLocale::OmitGroupSeparator);
   for (std::size_t i = 0; i < powers.size(); ++i) {
     const bool last = i + 1 == powers.size();
     html += powers[i].text;
     if (powers[i].exponent > 1) {
-      Append(html, u"<sup>", QString::number(powers[i].exponent), u"</sup>");
-      if (!last) html += u"x ";
+      Append(html, u"<sup>", exponents.toString(powers[i].exponent), u"</sup>");
+      if (!last) Append(html, times, u" ");
     } else if (!last) {
-      html += u" x ";
+      Append(html, u" ", times, u" ");
     }
   }
 }
@@ -89,7 +103,10 @@ void AppendFactorizationLines(QString& html, const QString& number,
 // quotient it divides, then the largest, prime quotient alone.
 void AppendDivisionTable(QString& html, double n, const std::vector<PrimePower>& powers,
                          const QLocale& locale) {
-  html += u"<p><strong>Upside-down division : </strong></p><blockquote><table>";
+  Append(html, u"<p><strong>",
+         Words::tr("Upside-down division :",
+                   "heading of the table that divides by each prime factor in turn"),
+         u" </strong></p><blockquote><table>");
   double q = n;
   for (const PrimePower& p : powers) {
     // The last quotient is the largest prime; it closes the table instead of being divided.
@@ -117,7 +134,7 @@ QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, con
   QString html;
   html += u"<html><head></head><body>";
   if (primeFactors.empty()) {
-    html += u"This number is neither prime nor composite";
+    html += Words::tr("This number is neither prime nor composite");
   } else {
     const std::vector<PrimePower> powers = Powers(primeFactors, locale);
     const int factorCount = static_cast<int>(primeFactors.size());
@@ -128,18 +145,25 @@ QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, con
     if (factorCount == 1) {
       AppendPrimeSentence(html, number);
     } else {
-      AppendFactorizationLines(html, number, powers);
+      AppendFactorizationLines(html, number, powers, locale);
       if (factorCount > treeLevels) {
         // The default tree needs one level per prime factor: this one is not drawn.
-        Append(html, u"<p>The factor tree of a number with more than ", QString::number(treeLevels),
-               u" prime factors is too deep to draw.</p>");
+        Append(
+            html, u"<p>",
+            Words::tr("The factor tree of a number with more than %1 prime factors is too deep to "
+                      "draw.",
+                      "%1 is the number of the tree's levels", treeLevels)
+                .arg(locale.toString(treeLevels)),
+            u"</p>");
       }
     }
     AppendDivisionTable(html, n, powers, locale);
   }
-  html +=
-      u"<p>To prime factor a number, begin dividing by the smallest possible prime and continue "
-      u"until the quotient is a prime number.</p></body></html>";
+  Append(html, u"<p>",
+         Words::tr(
+             "To prime factor a number, begin dividing by the smallest possible prime and continue "
+             "until the quotient is a prime number."),
+         u"</p></body></html>");
   return html;
 }
 

@@ -37,7 +37,7 @@ constexpr int kMaxEntryLength = 15;
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   // The report asks the right button's state on a press.
   toolkit::SetKeyStateReader(&QtKeyState);
-  setWindowTitle(kCaption);
+  setWindowTitle(tr(kCaption));
   CreateMenus();
   CreateControls();
   resize(qRound(design::kInnerWidth / toolkit::kTwipsPerPixel),
@@ -48,21 +48,21 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 frmMain::~frmMain() = default;
 
 void frmMain::CreateMenus() {
-  mnuFile_ = menuBar()->addMenu("&File");
+  mnuFile_ = menuBar()->addMenu(tr("&File"));
   mnuFile_->setObjectName("mnuFile");
-  mnuFileExit_ = mnuFile_->addAction("E&xit");
+  mnuFileExit_ = mnuFile_->addAction(tr("E&xit"));
   mnuFileExit_->setObjectName("mnuFileExit");
   connect(mnuFileExit_, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
 
   // The Edit menu never shows in the menu bar: it pops up over the report. Its shortcuts act on
   // the report alone, so the entry box keeps its own Ctrl+A and Ctrl+C.
-  auto* edit = new QMenu("Edit", this);
+  auto* edit = new QMenu(tr("Edit"), this);
   edit->setObjectName("mnuEdit");
-  QAction* selectAll = edit->addAction("Select &All");
+  QAction* selectAll = edit->addAction(tr("Select &All"));
   selectAll->setObjectName("mnuEditSelectAll");
   selectAll->setShortcut(QKeySequence("Ctrl+A"));
   selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  QAction* copy = edit->addAction("&Copy");
+  QAction* copy = edit->addAction(tr("&Copy"));
   copy->setObjectName("mnuEditCopy");
   copy->setShortcut(QKeySequence("Ctrl+C"));
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -72,7 +72,7 @@ void frmMain::CreateMenus() {
   mnuEditSelectAll_ = std::make_unique<QtMenuItem>(selectAll);
   mnuEditCopy_ = std::make_unique<QtMenuItem>(copy);
 
-  mnuAbout_ = menuBar()->addAction("&About");
+  mnuAbout_ = menuBar()->addAction(tr("&About"));
   mnuAbout_->setObjectName("mnuAbout");
   connect(mnuAbout_, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
@@ -87,7 +87,7 @@ void frmMain::CreateControls() {
   // The buttons are made last to first, as they were designed.
   for (int i = 2; i >= 0; --i) {
     cmdStatus_[i] = new QtCommandButton(inner_, QString("cmdStatus_%1").arg(i), design::Button(i));
-    cmdStatus_[i]->SetCaption("Hide");
+    cmdStatus_[i]->SetCaption(tr("Hide"));
     cmdStatus_[i]->onClick = Guarded([this, i] { cmdStatus_Click(i); });
   }
 
@@ -95,7 +95,7 @@ void frmMain::CreateControls() {
   txtPrimFact_[1] = new QtTextBox(picTray_, "txtPrimFact_1", design::kEntryBox);
   lblInfo_ = new QtLabel(picTray_, "lblInfo", design::kInfoLabel);
   lblInfo_->setFont(DesignFont(8.25, true));
-  lblInfo_->SetCaption("Enter an integer to find its prime factors  : ");
+  lblInfo_->SetCaption(tr("Enter an integer to find its prime factors  : "));
   lblInfo_->SetAutoSize(true);
 
   // The trees' controls live in their canvases' views, which end at the scroll bars: a tree
@@ -139,8 +139,7 @@ void frmMain::CreateControls() {
       SkipOnError([this, i] { MarkRefusal(i); });
     };
     box.onRefused = Guarded([this, i] {
-      refusalMarks_[i]->Show(QStringLiteral("The pasted text is longer and was not taken."),
-                             ShownNumber());
+      refusalMarks_[i]->Show(tr("The pasted text is longer and was not taken."), ShownNumber());
     });
     refusalMarks_[i] = std::make_unique<RefusalMark>(box);
     box.onKeyPress = Guarded([this, i](int& keyAscii) { txtPrimFact_KeyPress(i, keyAscii); });
@@ -204,8 +203,8 @@ void frmMain::MarkRefusal(int index) {
   if (modMain::IsPlainDigits(text)) {
     refusalMarks_[index]->Clear();
   } else {
-    refusalMarks_[index]->Show(text.isEmpty() ? QStringLiteral("The box is empty.")
-                                              : QStringLiteral("This text is not one."),
+    refusalMarks_[index]->Show(text.isEmpty() ? tr("The box is empty.")
+                                              : tr("This text is not one.", "not a whole number"),
                                ShownNumber());
   }
 }
@@ -244,7 +243,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::ShowReportUnavailable() {
-  wbPreview_->setPlainText(QStringLiteral("The report cannot be shown."));
+  wbPreview_->setPlainText(tr("The report cannot be shown."));
   mnuEditSelectAll_->SetEnabled(false);
   mnuEditCopy_->SetEnabled(false);
 }

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "core/tree/tree_model.h"
 #include "program_info.h"
@@ -37,7 +38,9 @@ class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  static constexpr const char* kCaption = program_info::kName;
+  // The window's caption in English, the program's name; the window shows it translated.
+  static constexpr const char* kCaption = QT_TR_NOOP("Kestrelon (Prime Factorization)");
+  static_assert(std::string_view(kCaption) == program_info::kName);
 
   // Creates the window with its design-time controls and loads it (Form_Load).
   explicit frmMain(QWidget* parent = nullptr);
@@ -97,7 +100,8 @@ class frmMain : public QMainWindow {
   void Refreshing(const std::function<void()>& handler);
 
   void NameControls();
-  // The button's name says what its click does to which pane: "Show report".
+  // The button's name says what its click does to which pane: "Show report" while the report is
+  // hidden.
   void NamePaneButton(int index);
   // Marks number box `index` when its text is not taken, and clears the mark once it is.
   void MarkRefusal(int index);

@@ -67,10 +67,10 @@ void frmMain::LayOutPanes() {
 
 void frmMain::cmdStatus_Click(int index) {
   if (index >= 0 && index <= 2) {
-    const bool hide = cmdStatus_[index]->Caption() == "Hide";
-    cmdStatus_[index]->SetCaption(hide ? "Show" : "Hide");
-    NamePaneButton(index);
+    const bool hide = Pane(index).Visible();
     Pane(index).SetVisible(!hide);
+    cmdStatus_[index]->SetCaption(hide ? tr("Show") : tr("Hide"));
+    NamePaneButton(index);
     KeepPanesInside();
   }
   Form_Resize();

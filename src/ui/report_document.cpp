@@ -15,7 +15,8 @@ namespace {
 constexpr char16_t kLeftToRightMark = u'\u200E';
 
 // A block's text with superscript digits written as such, spaces plain and line breaks as new
-// lines.
+// lines. Plain text has superscript forms of the digits 0 to 9 alone, so an exponent in a
+// locale's own digits (Arabic-Indic, Devanagari) takes those: "٢³", never the run-together "٢٣".
 QString BlockText(const QTextBlock& block) {
   static const QString kSuperscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
   QString text;
@@ -23,7 +24,7 @@ QString BlockText(const QTextBlock& block) {
     QString part = it.fragment().text();
     if (it.fragment().charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript) {
       for (QChar& c : part) {
-        if (c >= u'0' && c <= u'9') c = kSuperscripts[c.unicode() - u'0'];
+        if (const int digit = c.digitValue(); digit >= 0) c = kSuperscripts[digit];
       }
     }
     text += part;

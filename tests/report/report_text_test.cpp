@@ -79,6 +79,30 @@ TEST(ReportText, GroupsNumbersAsTheLocaleDoesButNeverExponents) {
   EXPECT_TRUE(report::ReportText(std::ldexp(1.0, 1023), kGerman, 15).contains("2<sup>1023</sup>"));
 }
 
+// A locale that writes its own digits writes every number of the report in them, the exponents
+// and the number of the tree's levels too.
+TEST(ReportText, EveryNumberIsInTheLocalesDigits) {
+  const struct {
+    const char* name;
+    QLocale locale;
+    const char* line;  // the product of powers of 2^16 x 3^2 x 5
+    const char* levels;
+  } cases[] = {
+      {"Arabic-Indic digits of Egypt", QLocale(QLocale::Arabic, QLocale::Egypt),
+       "٢<sup>١٦</sup>x ٣<sup>٢</sup>x ٥", "٢"},
+      {"Devanagari digits of Nepal", QLocale(QLocale::Nepali, QLocale::Nepal),
+       "२<sup>१६</sup>x ३<sup>२</sup>x ५", "२"},
+      {"Latin digits of India in English", QLocale(QLocale::English, QLocale::India),
+       "2<sup>16</sup>x 3<sup>2</sup>x 5", "2"},
+  };
+  for (const auto& c : cases) {
+    const QString html = report::ReportText(2949120, c.locale, 2);
+    EXPECT_TRUE(html.contains(kOr + QString::fromUtf8(c.line))) << c.name;
+    EXPECT_TRUE(html.contains(QStringLiteral("with more than %1 prime factors").arg(c.levels)))
+        << c.name;
+  }
+}
+
 TEST(ReportText, MoreThan15FactorsAddsTheTooDeepParagraphToTheCompleteReport) {
   for (const int exponent : {15, 16, 49}) {
     const QString html = report::ReportText(std::ldexp(1.0, exponent), kEnglish, 15);

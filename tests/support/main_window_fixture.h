@@ -1,6 +1,6 @@
 #pragma once
 // The real main window on the offscreen platform, with the program's File and About commands,
-// active, at a known inner size, in an English locale.
+// active, at a known inner size, in an English locale unless a fixture sets `locale` first.
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ class TestWindow : public frmMain {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(locale);
     window = std::make_unique<TestWindow>();
     modMain::ConnectCommands(*window);  // File > Exit and About, as the program has them
     window->show();
@@ -106,5 +106,6 @@ class MainWindowTest : public ::testing::Test {
     return copyEnabled;
   }
 
+  QLocale locale{QLocale::English, QLocale::UnitedStates};  // the numbers' locale
   std::unique_ptr<TestWindow> window;
 };

@@ -12,13 +12,22 @@
 
 namespace {
 
-TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
-  QApplication::setWindowIcon(ProgramIcon());  // as main() does
-  modMain::Main();
+// The window Main shows, found among the top-level windows.
+class Start : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QApplication::setWindowIcon(ProgramIcon());  // as main() does
+    modMain::Main();
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* main = qobject_cast<frmMain*>(top); main && main->isVisible()) window = main;
+    ASSERT_NE(window, nullptr);
+  }
+  void TearDown() override { delete window.data(); }
+
   QPointer<frmMain> window;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (auto* main = qobject_cast<frmMain*>(top); main && main->isVisible()) window = main;
-  ASSERT_NE(window, nullptr);
+};
+
+TEST_F(Start, MainShowsTheWindowMaximisedWithItsIcon) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
   const QIcon icon = window->windowIcon();  // a picture at every size it ships
@@ -27,7 +36,9 @@ TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
     EXPECT_EQ(picture.size(), QSize(size, size)) << size;
     EXPECT_TRUE(picture.hasAlphaChannel()) << size;
   }
+}
 
+TEST_F(Start, ClosingTheWindowEndsTheProgram) {
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull()) << "the closed window is unloaded";

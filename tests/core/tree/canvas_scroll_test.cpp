@@ -68,16 +68,6 @@ TEST_F(CanvasScroll, HorizontalBarCoversTheTreesExcessWidthRoundingHalvesToEven)
   }
 }
 
-TEST_F(CanvasScroll, HorizontalBarIsOffAtZeroWithoutExcess) {
-  Type("12");
-  form.model.contentWidth[0] = 7213;
-  form.SetupCanvasScroll(0);
-  form.model.contentWidth[0] = 7200;
-  form.SetupCanvasScroll(0);
-  EXPECT_FALSE(form.hs[0].enabled);
-  EXPECT_EQ(form.hs[0].value, 0);
-}
-
 // 2^15 has 15 prime factors, the most a tree can hold: 15 levels, 315 x 3 x 15 = 14175 high, and
 // 16384 slots of 975 on the lowest level, 15974402 wide, far past 16 bits.
 TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {

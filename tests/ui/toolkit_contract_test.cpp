@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "support/fake_toolkit.h"
@@ -20,6 +21,7 @@ using toolkit::Refused;
 constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
 
 struct FakeControls {
+  static constexpr const char* kName = "Fake";
   auto TextBox() { return std::make_unique<fake::TextBox>(); }
   auto ScrollBar() { return std::make_unique<fake::ScrollBar>(); }
   auto ComboBoxArray() {
@@ -30,6 +32,7 @@ struct FakeControls {
 };
 
 struct QtControls {
+  static constexpr const char* kName = "Qt";
   auto TextBox() {
     return std::make_unique<QtTextBox>(&window, "txtTest", TwipRect{0, 0, 1095, 315});
   }
@@ -64,7 +67,13 @@ class ToolkitContract : public ::testing::Test {
 };
 
 using Kinds = ::testing::Types<FakeControls, QtControls>;
-TYPED_TEST_SUITE(ToolkitContract, Kinds);
+struct KindName {
+  template <class Controls>
+  static std::string GetName(int) {
+    return Controls::kName;
+  }
+};
+TYPED_TEST_SUITE(ToolkitContract, Kinds, KindName);
 
 TYPED_TEST(ToolkitContract, TextBoxRaisesChangeOnlyWhenTheTextChanges) {
   int changes = 0;

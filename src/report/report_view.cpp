@@ -2,18 +2,17 @@
 
 #include <QDeadlineTimer>
 
-namespace {
-// The view used here is ready at once; the bound only keeps a broken view from hanging start-up.
-constexpr int kReadyTimeoutMs = 5000;
-}  // namespace
-
-ReportView::ReportView(HtmlView& view, toolkit::PopupMenu& editMenu, toolkit::MenuItem& copyItem)
-    : wbPreview_(view), mnuEdit_(editMenu), mnuEditCopy_(copyItem) {}
+ReportView::ReportView(HtmlView& view, toolkit::PopupMenu& editMenu, toolkit::MenuItem& copyItem,
+                       int readyTimeoutMs)
+    : wbPreview_(view),
+      mnuEdit_(editMenu),
+      mnuEditCopy_(copyItem),
+      readyTimeoutMs_(readyTimeoutMs) {}
 
 bool ReportView::SetUp() {
   wbPreview_.SetOffline(true);
   wbPreview_.Navigate(HtmlView::kBlankPage);
-  const QDeadlineTimer deadline(kReadyTimeoutMs);
+  const QDeadlineTimer deadline(readyTimeoutMs_);
   while (wbPreview_.ReadyState() != HtmlView::kReadyStateComplete) {
     if (deadline.hasExpired()) return false;
     toolkit::DoEvents();

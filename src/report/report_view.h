@@ -8,9 +8,13 @@
 
 class ReportView : private HtmlDocumentEvents {
  public:
-  ReportView(HtmlView& view, toolkit::PopupMenu& editMenu, toolkit::MenuItem& copyItem);
+  // The view used here is ready at once; the bound only keeps a broken view from hanging start-up.
+  static constexpr int kReadyTimeoutMs = 5000;
 
-  // Loads the blank page, waiting for it a few seconds at most, and keeps its document. Returns
+  ReportView(HtmlView& view, toolkit::PopupMenu& editMenu, toolkit::MenuItem& copyItem,
+             int readyTimeoutMs = kReadyTimeoutMs);
+
+  // Loads the blank page, waiting for it readyTimeoutMs at most, and keeps its document. Returns
   // false when the view never became ready.
   bool SetUp();
   // The kept document, nullptr before set-up.
@@ -31,5 +35,6 @@ class ReportView : private HtmlDocumentEvents {
   HtmlView& wbPreview_;
   toolkit::PopupMenu& mnuEdit_;
   toolkit::MenuItem& mnuEditCopy_;
+  const int readyTimeoutMs_;
   HtmlDocument* htmlDocument_ = nullptr;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(AboutTest, ShowsItsDesignAndTheConfiguredVersionInAFixedSizeBoxAboveTheSeparator) {
+TEST(AboutTest, IsAFixedSizeBoxWithOnlyACloseButton) {
   frmAbout box(nullptr);
   EXPECT_EQ(box.windowTitle(), QStringLiteral("About Kestrelon"));
   EXPECT_EQ(box.size(), QSize(312, 209));
@@ -18,7 +18,10 @@ TEST(AboutTest, ShowsItsDesignAndTheConfiguredVersionInAFixedSizeBoxAboveTheSepa
   EXPECT_EQ(box.windowFlags() &
                 (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
             Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+}
 
+TEST(AboutTest, ShowsTheConfiguredVersionAtItsDesignPlaces) {
+  frmAbout box(nullptr);
   const struct {
     const char* name;
     QString text;
@@ -37,11 +40,13 @@ TEST(AboutTest, ShowsItsDesignAndTheConfiguredVersionInAFixedSizeBoxAboveTheSepa
     EXPECT_EQ(widget->property("text").toString(), e.text) << e.name;
   }
   EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("lblinfo_0"))->font().bold());
+}
+
+TEST(AboutTest, EveryLineFitsWhollyAboveTheSeparator) {
+  frmAbout box(nullptr);
   const auto* line = box.findChild<QFrame*>(QStringLiteral("Line1"));
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->geometry().topLeft(), QPoint(4, 172));
-
-  // Every line fits wholly above the separator.
   const auto labels = box.findChildren<QLabel*>();
   ASSERT_GE(labels.size(), 5);
   for (const QLabel* label : labels) {

@@ -17,13 +17,22 @@
 
 namespace {
 
-TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
-  QApplication::setWindowIcon(ProgramIcon());  // as main() does
-  modMain::Main();
+// The window Main shows, found among the top-level windows.
+class Start : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QApplication::setWindowIcon(ProgramIcon());  // as main() does
+    modMain::Main();
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* main = qobject_cast<frmMain*>(top); main && main->isVisible()) window = main;
+    ASSERT_NE(window, nullptr);
+  }
+  void TearDown() override { delete window.data(); }
+
   QPointer<frmMain> window;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (auto* main = qobject_cast<frmMain*>(top); main && main->isVisible()) window = main;
-  ASSERT_NE(window, nullptr);
+};
+
+TEST_F(Start, MainShowsTheWindowMaximisedWithItsIcon) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
   const QIcon icon = window->windowIcon();  // a picture at every size it ships
@@ -32,8 +41,9 @@ TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
     EXPECT_EQ(picture.size(), QSize(size, size)) << size;
     EXPECT_TRUE(picture.hasAlphaChannel()) << size;
   }
+}
 
-  // Its About command is the program's: the box opens over it.
+TEST_F(Start, AboutShowsTheBoxOverTheWindow) {
   QPointer<QWidget> aboutOwner;
   QTimer::singleShot(0, [&] {
     if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
@@ -42,8 +52,10 @@ TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
     }
   });
   window->findChild<QAction*>("mnuAbout")->trigger();
-  EXPECT_EQ(aboutOwner, window.data()) << "About shows the box over the window";
+  EXPECT_EQ(aboutOwner, window.data());
+}
 
+TEST_F(Start, ClosingTheWindowEndsTheProgram) {
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull()) << "the closed window is unloaded";
@@ -54,7 +66,7 @@ TEST(Start, MainShowsTheWindowMaximisedWithItsIconAndClosingItEndsTheProgram) {
 
 // The program speaks the first of the locale's languages it has a catalog for; Qt's own words
 // follow it, and English is what it speaks with none.
-TEST(Start, UseLanguageTakesTheFirstLanguageWithACatalog) {
+TEST(Language, UseLanguageTakesTheFirstLanguageWithACatalog) {
   const struct {
     const char* name;
     QLocale locale;
@@ -77,7 +89,7 @@ TEST(Start, UseLanguageTakesTheFirstLanguageWithACatalog) {
   modMain::UseLanguage(QLocale::c());
 }
 
-TEST(Start, QtsOwnWordsFollowTheProgramsLanguage) {
+TEST(Language, QtsOwnWordsFollowTheProgramsLanguage) {
   const QString qtCatalog =
       QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
   if (!QFile::exists(qtCatalog)) GTEST_SKIP() << "Qt's translations are not installed";

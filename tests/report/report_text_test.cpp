@@ -115,7 +115,7 @@ TEST(ReportText, MoreThan15FactorsAddsTheTooDeepParagraphToTheCompleteReport) {
 
 // Every report from 2 on agrees with trial division: the product form lists the prime factors in
 // ascending order, and the table divides each quotient by them in turn down to the largest.
-TEST(ReportText, ProductFormAndTableAgreeWithTrialDivision) {
+TEST(ReportText, EveryReportUpTo5000AgreesWithTrialDivision) {
   for (long long n = 2; n <= 5000; ++n) {
     QStringList product, rows;
     long long q = n;

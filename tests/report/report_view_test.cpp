@@ -46,43 +46,62 @@ struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
   bool enabled = true;
 };
 
-TEST(ReportView, OpensTheBlankPageOfflineRefusesTheViewsMenusAndCopyFollowsTheSelection) {
+// A report view over a view that is ready after three looks, set up and with its events at hand.
+class ReportViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view.checksUntilReady = 3;
+    EXPECT_EQ(report.Document(), nullptr);
+    ASSERT_TRUE(report.SetUp());
+    ASSERT_NE(view.document.events, nullptr);
+  }
+  HtmlDocumentEvents& Events() { return *view.document.events; }
+
   FakeView view;
   FakeMenu menu;
-  ReportView report(view, menu, menu);
-  view.checksUntilReady = 3;
-  EXPECT_EQ(report.Document(), nullptr);
-  ASSERT_TRUE(report.SetUp());
+  ReportView report{view, menu, menu};
+};
+
+TEST_F(ReportViewTest, KeepsTheDocumentOfABlankPageOpenedOffline) {
   EXPECT_TRUE(view.offline);
   EXPECT_EQ(view.navigated, QStringList{"about:blank"});
   EXPECT_EQ(report.Document(), &view.document);
-  ASSERT_NE(view.document.events, nullptr);
-  HtmlDocumentEvents& events = *view.document.events;
-  EXPECT_FALSE(events.htmlDocument_oncontextmenu()) << "the Edit menu replaces the view's own";
-  EXPECT_FALSE(events.htmlDocument_ondblclick());
-  EXPECT_FALSE(menu.enabled) << "a double click finds nothing selected";
+}
 
+TEST_F(ReportViewTest, TheEditMenuReplacesTheViewsOwnMenus) {
+  EXPECT_FALSE(Events().htmlDocument_oncontextmenu());
+  EXPECT_FALSE(Events().htmlDocument_ondblclick());
+  Events().htmlDocument_onmousedown();  // the left button: no pop-up
+  EXPECT_EQ(menu.popups, 0);
+}
+
+TEST_F(ReportViewTest, CopyFollowsTheSelection) {
+  Events().htmlDocument_ondblclick();
+  EXPECT_FALSE(menu.enabled) << "a double click finds nothing selected";
   view.document.selection = "2 x 2 x 3";
-  events.htmlDocument_onmousemove();
+  Events().htmlDocument_onmousemove();
   EXPECT_TRUE(menu.enabled);
   const int writes = menu.writes;
-  events.htmlDocument_onselectionchange();
-  EXPECT_EQ(menu.writes, writes);
-  events.htmlDocument_onmousedown();  // the left button: no pop-up
-  EXPECT_EQ(menu.popups, 0);
+  Events().htmlDocument_onselectionchange();
+  EXPECT_EQ(menu.writes, writes) << "an unchanged state is not written again";
+}
 
-  // Set-up waits a few seconds for the page and needs a document.
+TEST(ReportView, SetUpFailsWithoutADocument) {
   FakeView noDocument;
   noDocument.hasDocument = false;
+  FakeMenu menu;
   EXPECT_FALSE(ReportView(noDocument, menu, menu).SetUp());
+}
 
+TEST(ReportView, SetUpGivesUpOnAViewThatNeverBecomesReady) {
   FakeView neverReady;
   neverReady.checksUntilReady = -1;
+  FakeMenu menu;
   QElapsedTimer clock;
   clock.start();
-  EXPECT_FALSE(ReportView(neverReady, menu, menu).SetUp());
-  EXPECT_GE(clock.elapsed(), 1000);
-  EXPECT_LE(clock.elapsed(), 10000);
+  EXPECT_FALSE(ReportView(neverReady, menu, menu, 20).SetUp());
+  EXPECT_GE(clock.elapsed(), 20);
+  EXPECT_LT(clock.elapsed(), ReportView::kReadyTimeoutMs) << "the bound it was given";
 }
 
 }  // namespace

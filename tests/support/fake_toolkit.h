@@ -171,7 +171,8 @@ class Array : public Interface {
   }
   void Load(int index) override {
     if (elements.count(index) != 0) throw toolkit::Refused("Load: index already loaded");
-    auto copy = std::make_unique<Kind>(Item(Indices().at(0)));
+    if (elements.empty()) throw toolkit::Refused("Load: no element to copy");
+    auto copy = std::make_unique<Kind>(*elements.begin()->second);
     copy->visible = false;
     if constexpr (requires { copy->items; }) copy->items.clear();
     elements[index] = std::move(copy);

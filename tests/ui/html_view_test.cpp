@@ -59,7 +59,7 @@ class HtmlViewTest : public testing::Test {
   AnsweringEvents events;
 };
 
-TEST_F(HtmlViewTest, OpensOnlyTheBlankPageAndLoadsNothingElse) {
+TEST_F(HtmlViewTest, LoadsNothingButTheBlankPage) {
   EXPECT_THROW(view.Navigate("http://example.invalid/"), toolkit::Refused);
   EXPECT_EQ(view.Document(), nullptr);
   EXPECT_EQ(view.ReadyState(), 0);
@@ -81,7 +81,7 @@ TEST_F(HtmlViewTest, OpensOnlyTheBlankPageAndLoadsNothingElse) {
   EXPECT_EQ(document.BodyInnerHtml(), html);
 }
 
-TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenAndMenuAndDoubleClickRunOnlyWhenTheHandlerAllows) {
+TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenInItsFont) {
   HtmlDocument& document = Open();
   document.SetBodyFontFamily("Arial");
   document.SetBodyFontSize("15px");
@@ -89,6 +89,17 @@ TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenAndMenuAndDoubleClickRunOnlyWhenTheHa
   const QString shown = view.toPlainText();
   EXPECT_TRUE(shown.contains("12 = 2 x 2 x 3")) << shown.toStdString();
   EXPECT_FALSE(shown.contains(u'<')) << "tags must be rendered, not shown";
+  document.SetBodyInnerHtml("<p>7 is prime.</p>");
+  EXPECT_EQ(view.toPlainText(), "7 is prime.");
+  const QFont font = view.document()->defaultFont();
+  EXPECT_EQ(font.families().value(0), "Arial");
+  EXPECT_EQ(QFontInfo(font).pixelSize(), 15);
+  document.SetBodyFontFamily("'Times New Roman', serif");  // CSS quotes are no part of a name
+  EXPECT_EQ(view.document()->defaultFont().families(), QStringList({"Times New Roman", "serif"}));
+}
+
+TEST_F(HtmlViewTest, TheViewsMenuShowsOnlyWhenTheHandlerAllows) {
+  Open();
   for (bool answer : {false, true}) {
     SCOPED_TRACE(answer);
     events.answer = answer;
@@ -105,18 +116,18 @@ TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenAndMenuAndDoubleClickRunOnlyWhenTheHa
     QApplication::sendEvent(view.viewport(), &request);
     QTest::qWait(100);
     EXPECT_EQ(menuShown, answer);
+  }
+}
 
+TEST_F(HtmlViewTest, ADoubleClickSelectsAWordOnlyWhenTheHandlerAllows) {
+  HtmlDocument& document = Open();
+  for (bool answer : {false, true}) {
+    SCOPED_TRACE(answer);
+    events.answer = answer;
     view.moveCursor(QTextCursor::Start);
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, PointOf("begin"));
     EXPECT_EQ(document.SelectionText(), answer ? "begin" : "");
   }
-  document.SetBodyInnerHtml("<p>7 is prime.</p>");
-  EXPECT_EQ(view.toPlainText(), "7 is prime.");
-  const QFont font = view.document()->defaultFont();
-  EXPECT_EQ(font.families().value(0), "Arial");
-  EXPECT_EQ(QFontInfo(font).pixelSize(), 15);
-  document.SetBodyFontFamily("'Times New Roman', serif");  // CSS quotes are no part of a name
-  EXPECT_EQ(view.document()->defaultFont().families(), QStringList({"Times New Roman", "serif"}));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class TreeUse : public MainWindowTest {
 };
 
 // 1024 scrolled until the root box straddles the vertical bar, and a window too small for it.
-TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorderAndTheBarsEndAtTheInnerEdges) {
+TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorder) {
   Type("1024");
   const double vsLeft = VScroll(0).Left();
   HScroll(0).SetValue(HScroll(0).Value() - qRound(vsLeft - 300 - RootBox().Left()));
@@ -41,7 +41,9 @@ TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorderAndTheBarsEndAtTheInne
       EXPECT_EQ(stray, 0) << "canvas " << k << (small ? " in a small window" : "");
     }
   }
-  // Bars and corner for fractional sizes.
+}
+
+TEST_F(TreeUse, TheBarsEndAtTheCanvasInnerEdgesAtFractionalSizes) {
   for (double height : {1800.0, 1893.3, 1897.5, 1904.9, 1911.25}) {
     Canvas(0).Move(0.4, 750.6, 9284.5, height);
     const QRect inner = Canvas(0).contentsRect();
@@ -53,7 +55,7 @@ TEST_F(TreeUse, NothingOfATreePaintsOverTheBarsOrTheBorderAndTheBarsEndAtTheInne
   }
 }
 
-TEST_F(TreeUse, WheelDragAndKeysMoveTheBarsAndTheTree) {
+TEST_F(TreeUse, TheWheelScrollsTheTreeANodeHeightANotch) {
   Type("1024");
   const double h = Combo(1).Height();  // one notch: a combo box's height, in twips
   QWidget* view = Canvas(0).View();
@@ -70,35 +72,54 @@ TEST_F(TreeUse, WheelDragAndKeysMoveTheBarsAndTheTree) {
   EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h);
   Wheel(&NodeCombo(2), {0, -120});  // a node passes the wheel on to the canvas: no pick
   EXPECT_EQ(NodeCombo(2).Text(), "512");
+}
 
-  // Dragging the background 20 px left and 10 px up pans the tree with the pointer.
+// Dragging the background 20 px left and 10 px up pans the tree with the pointer.
+TEST_F(TreeUse, DraggingTheBackgroundPansTheTree) {
+  Type("1024");
+  QWidget* view = Canvas(0).View();
+  const int x0 = HScroll(0).Value();
+  const double left = RootBox().Left();
   QTest::mousePress(view, Qt::LeftButton, {}, {40, 60});
   QTest::mouseMove(view, {20, 50});
   QTest::mouseRelease(view, Qt::LeftButton, {}, {20, 50});
-  EXPECT_EQ(HScroll(0).Value(), x0 + 3 * h + 300);
+  EXPECT_EQ(HScroll(0).Value(), x0 + 300);
   EXPECT_EQ(VScroll(0).Value(), 150);
-  EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h - 300);
+  EXPECT_DOUBLE_EQ(RootBox().Left(), left - 300);
   QTest::mouseMove(view, {0, 0});  // released: the pointer moves alone
   EXPECT_EQ(VScroll(0).Value(), 150);
+}
 
-  // Keys on the focused canvas move a node height, or a view, a press.
+// Keys on the focused canvas move a node height, or a view, a press.
+TEST_F(TreeUse, KeysOnTheCanvasScrollTheTree) {
+  Type("1024");
+  const double h = Combo(1).Height();
   Canvas(0).setFocus();
   const int x = HScroll(0).Value();
   QTest::keyClick(&Canvas(0), Qt::Key_Right);
   EXPECT_EQ(HScroll(0).Value(), x + h);
   QTest::keyClick(&Canvas(0), Qt::Key_Home);
   QTest::keyClick(&Canvas(0), Qt::Key_PageDown);
-  EXPECT_EQ(VScroll(0).Value(), std::min(VScroll(0).Max(), view->height() * 15));
+  EXPECT_EQ(VScroll(0).Value(), std::min(VScroll(0).Max(), Canvas(0).View()->height() * 15));
   QTest::keyClick(&Canvas(0), Qt::Key_End);
   EXPECT_EQ(VScroll(0).Value(), VScroll(0).Max());
 }
 
-TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoViewAndAChosenNodeKeepsTheFocus) {
-  Type("360");
-  Pick(3, "8");  // 360 = 45 x 8: nodes 6, 7, 12, 13 are loaded
-  Pick(2, "4");  // 360 = 4 x 90: 24 and 25 are loaded last but walk between 12 and 13
-  // The design's order round to the entry box, node combo boxes as "node <id>"; a disabled bar
-  // is no stop.
+// 360 with nodes 6, 7, 12 and 13 loaded for 45 x 8, then 24 and 25 loaded last for 4 x 90,
+// though they walk between 12 and 13.
+class TreeFocus : public TreeUse {
+ protected:
+  void SetUp() override {
+    TreeUse::SetUp();
+    Type("360");
+    Pick(3, "8");
+    Pick(2, "4");
+  }
+};
+
+// The design's order round to the entry box, node combo boxes as "node <id>"; a disabled bar is
+// no stop.
+TEST_F(TreeFocus, TabVisitsNodesInWalkOrder) {
   QStringList expected = {"txtPrimFact_0", "picCanvas_0", "vsScroll_0", "hsScroll_0"}, stops;
   for (int node : {2, 4, 5, 3, 6, 12, 24, 25, 13, 7}) expected << QString("node %1").arg(node);
   expected << QStringList{"picCanvas_1", "vsScroll_1",    "hsScroll_1",
@@ -114,29 +135,45 @@ TEST_F(TreeUse, TabVisitsNodesInWalkOrderAndScrollsThemIntoViewAndAChosenNodeKee
     stops << (combo ? "node " + combo->Tag() : focus->objectName());
   }
   EXPECT_EQ(stops, expected);
+}
 
+TEST_F(TreeFocus, AFocusedNodeOutOfSightComesToTheMiddle) {
   QtComboBox& far = NodeCombo(7);  // right of and below what the view shows
   HScroll(0).SetValue(0);
   ASSERT_FALSE(Canvas(0).View()->rect().intersects(far.geometry()));
   far.setFocus(Qt::TabFocusReason);  // to the middle, as far as the bars go: across, to the end
   EXPECT_TRUE(Canvas(0).View()->rect().contains(far.geometry()));
   EXPECT_LE(std::abs(far.geometry().center().y() - Canvas(0).View()->rect().center().y()), 1);
-
-  // The chosen node keeps the focus however the choice is made.
-  for (int way = 0; way < 3; ++way) {
-    QtComboBox& node = NodeCombo(2);
-    node.setFocus();
-    if (way == 0) Pick(2, "12");                         // a pick in the open list
-    if (way == 1) QTest::keyClick(&node, Qt::Key_Down);  // 15, the item after 12
-    if (way == 2) QTest::keyClicks(&node, "18\r");       // typed over 15, Enter on an item
-    EXPECT_EQ(Model().nodeValue(2), 12 + 3 * way) << "way " << way;
-    EXPECT_EQ(QApplication::focusWidget(), &NodeCombo(2)) << "way " << way;
-  }
-  QTest::keyClick(&NodeCombo(3), Qt::Key_Down);  // a list filled anew steps from the value too
-  EXPECT_EQ(Model().nodeValue(3), 24) << "Down takes the divisor after 20";
 }
 
-TEST_F(TreeUse, BoxesShowTheirFullValueAndOpenListsTheNodesValue) {
+TEST_F(TreeFocus, TheChosenNodeKeepsTheFocusHoweverTheChoiceIsMade) {
+  const struct {
+    const char* name;
+    std::function<void(QtComboBox&)> choose;
+  } ways[] = {
+      {"a pick in the open list", [&](QtComboBox&) { Pick(2, "12"); }},
+      {"Down: 15, the item after 12",
+       [](QtComboBox& node) { QTest::keyClick(&node, Qt::Key_Down); }},
+      {"18 typed over 15, Enter on an item",
+       [](QtComboBox& node) { QTest::keyClicks(&node, "18\r"); }},
+  };
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(ways[way].name);
+    QtComboBox& node = NodeCombo(2);
+    node.setFocus();
+    ways[way].choose(node);
+    EXPECT_EQ(Model().nodeValue(2), 12 + 3 * way);
+    EXPECT_EQ(QApplication::focusWidget(), &NodeCombo(2));
+  }
+}
+
+TEST_F(TreeFocus, DownInAListFilledAnewStepsFromTheNodesValue) {
+  Pick(2, "12");
+  QTest::keyClick(&NodeCombo(3), Qt::Key_Down);
+  EXPECT_EQ(Model().nodeValue(3), 36) << "the divisor after 30";
+}
+
+TEST_F(TreeUse, BoxesShowTheirFullValueFromTheFirstDigit) {
   Type("123456789012345");
   RootBox().setFocus();
   RootBox().end(false);
@@ -150,7 +187,9 @@ TEST_F(TreeUse, BoxesShowTheirFullValueAndOpenListsTheNodesValue) {
   const QAbstractItemView& list = *NodeCombo(2).view();
   EXPECT_GT(list.viewport()->width(), list.fontMetrics().horizontalAdvance("41152263004115"));
   NodeCombo(2).hidePopup();
+}
 
+TEST_F(TreeUse, AnOpenListHighlightsTheNodesValueWithoutPicking) {
   Type("12");
   QtComboBox& node = NodeCombo(2);  // 6, listing 2 3 4 6
   QSignalSpy picks(&node, &QComboBox::activated);

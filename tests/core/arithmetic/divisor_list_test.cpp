@@ -14,7 +14,7 @@
 namespace {
 
 // A non-whole n pairs each divisor of round(n) up to sqrt(n) with n divided by it.
-TEST(ArithDivisorList, WorkedValuesAndCorners) {
+TEST(ArithDivisorList, WorkedExamples) {
   std::vector<std::pair<double, const char*>> cases = {
       {12, "1 2 3 4 6 12"}, {97, "1 97"}, {1, "1"},       {0, "0"},
       {-6, "-6"},           {0.5, "0.5"}, {1.5, "1 1.5"}, {6.2, "1 2 3.1 6.2"},

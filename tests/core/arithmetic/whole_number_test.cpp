@@ -36,7 +36,7 @@ void ExpectPrime(double n, bool prime, double smallestFactor) {
 }
 
 // A non-whole n is rounded inside DMod, but the square-root bound and the returned n are not.
-TEST(ArithPrime, WorkedValuesAndCorners) {
+TEST(ArithPrime, WorkedExamples) {
   for (const double n : {2.0, 3.0, 97.0, 2.6, 24.6, 999999999999989.0, 999995092044600.625})
     ExpectPrime(n, true, n);
   for (const double n : {1.0, 0.6}) ExpectPrime(n, true, 0);

@@ -18,35 +18,55 @@ std::tuple<bool, int, int, int, int> State(const fake::ScrollBar& bar) {
 // After 12 (see layout_test.cpp): canvas 0 is 7455 x 2175 inside, the tree 3902 x 2835
 // (315 x 3 x 3 levels), so only its vertical bar is on: Max 2835 - 2175 + 255 = 915, page step
 // 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 730 x 881.5 (195 x 3 x 1.5 + 4).
-TEST_F(CanvasScroll, BarsSitOnTheCanvasEdgesAndRoundHalvesToEven) {
+TEST_F(CanvasScroll, BarsSitOnTheCanvasEdges) {
   Type("12");
-  const std::tuple<fake::Rect, fake::Rect, fake::Rect, bool, int, int> canvases[] = {
-      // the corner square, the horizontal and the vertical bar; the vertical bar's state
-      {{7200, 1920, 255, 255}, {0, 1920, 7200, 255}, {7200, 0, 255, 1920}, true, 915, 183},
-      {{7260, 1860, 255, 255}, {0, 1860, 7260, 255}, {7260, 0, 255, 1860}, false, 0, 1}};
+  const struct {
+    const char* name;
+    fake::Rect corner, hs, vs;
+    bool vsEnabled;
+    int vsMax, vsLargeChange;
+  } canvases[] = {{"canvas 0, the tree taller than it",
+                   {7200, 1920, 255, 255},
+                   {0, 1920, 7200, 255},
+                   {7200, 0, 255, 1920},
+                   true,
+                   915,
+                   183},
+                  {"canvas 1, room for the tree",
+                   {7260, 1860, 255, 255},
+                   {0, 1860, 7260, 255},
+                   {7260, 0, 255, 1860},
+                   false,
+                   0,
+                   1}};
   for (int i = 0; i < 2; ++i) {
-    const auto& [corner, hs, vs, vsEnabled, vsMax, vsLargeChange] = canvases[i];
-    EXPECT_EQ(form.corner[i].rect, corner) << i;
-    EXPECT_EQ(form.hs[i].rect, hs) << i;
-    EXPECT_EQ(form.vs[i].rect, vs) << i;
-    EXPECT_FALSE(form.hs[i].enabled) << i;
-    // The tree starts at its top: Value 0.
-    EXPECT_EQ(State(form.vs[i]), std::tuple(vsEnabled, vsMax, vsLargeChange, 1, 0)) << i;
+    const auto& c = canvases[i];
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(form.corner[i].rect, c.corner);
+    EXPECT_EQ(form.hs[i].rect, c.hs);
+    EXPECT_EQ(form.vs[i].rect, c.vs);
+    EXPECT_FALSE(form.hs[i].enabled);
+    EXPECT_EQ(State(form.vs[i]), std::tuple(c.vsEnabled, c.vsMax, c.vsLargeChange, 1, 0));
   }
-  // The excess of the tree's width over the canvas's 7455 less the 255 of the vertical bar, and
-  // the horizontal bar's Max, Value and LargeChange then; at no excess it is off at 0.
-  const std::tuple<float, int, int, int> cases[] = {
+}
+
+// The horizontal bar's Max is the excess of the tree's width over the canvas's 7455 less the 255
+// of the vertical bar; its Value, the middle, and its LargeChange, a fifth, round halves to even.
+TEST_F(CanvasScroll, HorizontalBarCoversTheTreesExcessWidthRoundingHalvesToEven) {
+  Type("12");
+  const struct {
+    float excess;
+    int max, value, largeChange;
+  } cases[] = {
       {0.5, 0, 0, 1}, {1, 1, 0, 1}, {2, 2, 1, 1},   {2.5, 2, 1, 1}, {5, 5, 2, 1},
       {7, 7, 4, 1},   {8, 8, 4, 2}, {12, 12, 6, 2}, {13, 13, 6, 3}, {100001, 100001, 50000, 20000}};
   CanvasControls canvas = form.Canvas(0);
   const float height = form.Model().contentHeight[0];
-  for (const auto& [excess, max, value, largeChange] : cases) {
-    SetupCanvasScroll(canvas, 7200 + excess, height);
-    EXPECT_EQ(State(form.hs[0]), std::tuple(true, max, largeChange, 1, value)) << excess;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "an excess of " << c.excess);
+    SetupCanvasScroll(canvas, 7200 + c.excess, height);
+    EXPECT_EQ(State(form.hs[0]), std::tuple(true, c.max, c.largeChange, 1, c.value));
   }
-  SetupCanvasScroll(canvas, 7200, height);
-  EXPECT_FALSE(form.hs[0].enabled);
-  EXPECT_EQ(form.hs[0].value, 0);
 }
 
 // 2^15 has 15 prime factors, the most a tree can hold: 15 levels, 315 x 3 x 15 = 14175 high, and
@@ -68,6 +88,12 @@ TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {
   EXPECT_EQ(std::pair(form.hs[0].enabled, form.hs[0].value), std::pair(false, 0));
 }
 
+// Resizes both canvases to `width`, 60 more than inside.
+void ResizeBoth(FakeTreeForm& form, double width) {
+  form.canvas[0].Move(1, 420, width, 2235);
+  form.canvas[1].Move(0, 2640, width, 2175);
+}
+
 // Each canvas's set-up moves its bars, and every move of a bar asks for a layout: a resize still
 // lays each tree out once, with the bars' final values.
 TEST_F(CanvasScroll, AResizeLaysEachTreeOutOnce) {
@@ -83,20 +109,20 @@ TEST_F(CanvasScroll, AResizeLaysEachTreeOutOnce) {
   EXPECT_EQ(NodeLabel(16384).rect, placed[1]);
 }
 
-TEST_F(CanvasScroll, ResizeRecentresALoneRootAndKeepsTheEmptyBoxInPlace) {
-  auto resizeBoth = [&](double width) {  // 60 more than inside
-    form.canvas[0].Move(1, 420, width, 2235);
-    form.canvas[1].Move(0, 2640, width, 2175);
-  };
+TEST_F(CanvasScroll, ResizeRecentresALoneRoot) {
   Type("7");
-  resizeBoth(6060);
+  ResizeBoth(form, 6060);
   EXPECT_EQ(form.box[0].rect.left, (6000 - 975) / 2.0);
   EXPECT_EQ(form.box[0].rect.top, 240) << "the design top stays";
   EXPECT_EQ(form.labels.Item(1).rect.left, (6000 - 92) / 2.0);  // "7" is 90 + 2 wide
+}
+
+TEST_F(CanvasScroll, ResizeCentresTheEmptyBoxBetweenTheMovedBars) {
+  Type("7");
   Type("0");
-  resizeBoth(8060);
+  ResizeBoth(form, 8060);
   EXPECT_EQ(form.box[0].rect, (fake::Rect{(8000 - 975 - 255) / 2.0, 315, 975, 315}));
-  EXPECT_EQ(form.vs[0].rect.left, 8000 - 255) << "the bars follow the edges";
+  EXPECT_EQ(form.vs[0].rect.left, 8000 - 255);
   EXPECT_EQ(form.vs[1].rect.left, 8000 - 255);
   EXPECT_FALSE(form.labels.Item(1).visible);
 }

@@ -25,52 +25,67 @@ std::vector<Ends> LineEnds(const fake::PictureBox& canvas, int penWidth) {
 // 3900, 1950 and 975 wide; a node sits at offX + position x slot + (slot - 975) / 2.
 // Canvas 1 (inner 7515 wide): labels 2 x 90 + 2 = 182 wide ("12" plus 2 twips), 195 high,
 // the tree 4 x 182 + 2 = 730 wide at offX = (7515 - 730) / 2 = 3392.5; level L at 195 + 292.5 L.
-TEST_F(Layout, TreeOfTwelveOnWideCanvases) {
+TEST_F(Layout, EveryNodeOfTwelveSitsInItsSlotInItsColour) {
   Type("12");
   EXPECT_EQ(form.Model().contentWidth[0], 3902);
   EXPECT_EQ(form.Model().contentWidth[1], 730);
   EXPECT_EQ(form.Model().contentHeight[1], 881.5);  // 195 x 3 levels x 1.5 + 4
   EXPECT_EQ(form.box[0].rect, (fake::Rect{3239, 315, 975, 315}));
-  const std::tuple<int, double, double, double, double, QString, bool> nodes[] = {
-      // node, its combo box's left and top, its label's left and top, caption, prime
-      {1, 3239, 315, 3665.5, 195, "12", false},
-      {2, 2264, 1260, 3483.5, 487.5, "6", false},
-      {3, 4214, 1260, 3847.5, 487.5, "2", true},
-      {4, 1776.5, 2205, 3392.5, 780, "3", true},
-      {5, 2751.5, 2205, 3574.5, 780, "2", true}};
-  for (const auto& [node, comboLeft, comboTop, labelLeft, labelTop, caption, prime] : nodes) {
-    EXPECT_EQ(NodeCombo(node).rect, (fake::Rect{comboLeft, comboTop, 975, 315})) << node;
-    EXPECT_EQ(NodeLabel(node).rect, (fake::Rect{labelLeft, labelTop, 182, 195})) << node;
-    EXPECT_EQ(NodeCombo(node).backColor, prime ? FactorTree::kYellow : FactorTree::kWhite) << node;
-    EXPECT_EQ(NodeLabel(node).foreColor, prime ? FactorTree::kBlue : FactorTree::kBlack) << node;
-    EXPECT_EQ(NodeLabel(node).caption, caption);
-    EXPECT_EQ(NodeCombo(node).visible, node != 1) << "the root box stands in for node 1";
-    EXPECT_TRUE(NodeLabel(node).visible);
+  const struct {
+    int node;
+    double comboLeft, comboTop, labelLeft, labelTop;
+    QString caption;
+    bool prime;
+  } nodes[] = {{1, 3239, 315, 3665.5, 195, "12", false},
+               {2, 2264, 1260, 3483.5, 487.5, "6", false},
+               {3, 4214, 1260, 3847.5, 487.5, "2", true},
+               {4, 1776.5, 2205, 3392.5, 780, "3", true},
+               {5, 2751.5, 2205, 3574.5, 780, "2", true}};
+  for (const auto& n : nodes) {
+    SCOPED_TRACE(testing::Message() << "node " << n.node);
+    EXPECT_EQ(NodeCombo(n.node).rect, (fake::Rect{n.comboLeft, n.comboTop, 975, 315}));
+    EXPECT_EQ(NodeLabel(n.node).rect, (fake::Rect{n.labelLeft, n.labelTop, 182, 195}));
+    EXPECT_EQ(NodeCombo(n.node).backColor, n.prime ? FactorTree::kYellow : FactorTree::kWhite);
+    EXPECT_EQ(NodeLabel(n.node).foreColor, n.prime ? FactorTree::kBlue : FactorTree::kBlack);
+    EXPECT_EQ(NodeLabel(n.node).caption, n.caption);
+    EXPECT_EQ(NodeCombo(n.node).visible, n.node != 1) << "the root box stands in for node 1";
+    EXPECT_TRUE(NodeLabel(n.node).visible);
   }
-  // From the middle of the parent's bottom edge to the middle of the child's top edge, in the
-  // order the children were loaded: nodes 2, 4, 5, 3.
-  const std::vector<Ends> comboLines = {{3726.5, 630, 2751.5, 1260},
-                                        {2751.5, 1575, 2264, 2205},
-                                        {2751.5, 1575, 3239, 2205},
-                                        {3726.5, 630, 4701.5, 1260}};
-  EXPECT_EQ(LineEnds(form.canvas[0], 2), comboLines);
+}
+
+// From the middle of the parent's bottom edge to the middle of the child's top edge, in the
+// order the children were loaded: nodes 2, 4, 5, 3.
+const std::vector<Ends> kTwelvesComboLines = {{3726.5, 630, 2751.5, 1260},
+                                              {2751.5, 1575, 2264, 2205},
+                                              {2751.5, 1575, 3239, 2205},
+                                              {3726.5, 630, 4701.5, 1260}};
+
+TEST_F(Layout, LinesJoinParentsToChildrenWithTheCanvasPen) {
+  Type("12");
+  EXPECT_EQ(LineEnds(form.canvas[0], 2), kTwelvesComboLines);
   EXPECT_EQ(form.canvas[0].drawWidth, 1) << "the pen width is restored";
   EXPECT_EQ(LineEnds(form.canvas[1], 1), (std::vector<Ends>{{3756.5, 390, 3574.5, 487.5},
                                                             {3574.5, 682.5, 3483.5, 780},
                                                             {3574.5, 682.5, 3665.5, 780},
                                                             {3756.5, 390, 3938.5, 487.5}}));
-  form.box[0].SetText("12x");  // an edit of the root box that is no number is ignored ...
-  form.LayoutTree();  // ... until a layout writes the root back; it draws the same picture again
-  EXPECT_EQ(form.box[0].text, "12");
-  EXPECT_EQ(LineEnds(form.canvas[0], 2), comboLines);
+}
 
-  // Scrolling down by 100 moves every node and line end of canvas 0 up by 100.
+TEST_F(Layout, ALayoutWritesBackAnEditedRootBoxDrawingTheSamePicture) {
+  Type("12");
+  form.box[0].SetText("12x");  // an edit of the root box that is no number is ignored ...
+  form.LayoutTree();           // ... until a layout writes the root back
+  EXPECT_EQ(form.box[0].text, "12");
+  EXPECT_EQ(LineEnds(form.canvas[0], 2), kTwelvesComboLines);
+}
+
+TEST_F(Layout, ScrollingDownMovesTheWholePictureUp) {
+  Type("12");
   form.vs[0].SetValue(100);
   EXPECT_EQ(NodeCombo(2).rect.top, 1160);
   EXPECT_EQ(LineEnds(form.canvas[0], 2)[0], (Ends{3726.5, 530, 2751.5, 1160}));
 }
 
-TEST_F(Layout, CaptionsGroupedAndWideEnoughDroppedNodesHiddenWithoutLines) {
+TEST_F(Layout, CaptionsTakeTheWidthOfTheWidestGroupedNumberOfTheirDigits) {
   form.labels.Item(1).wideDigit = u'9';  // a 9 measures 15 twips more than other characters
   Type("1234567");  // 127 x 9721: a divisor with a 9 measures wider than the entry itself
   EXPECT_EQ(NodeLabel(1).caption, "1,234,567");
@@ -78,6 +93,9 @@ TEST_F(Layout, CaptionsGroupedAndWideEnoughDroppedNodesHiddenWithoutLines) {
   form.labels.Item(1).wideDigit = u'\0';
   Type("360");
   EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 2) << "its own caption when digits measure alike";
+}
+
+TEST_F(Layout, DroppedNodesAreHiddenWithoutLines) {
   Type("24");    // 24; 12, 2; 6, 2; 3, 2
   Pick(2, "3");  // 24 = 3 x 8: node 2 is a prime leaf now, node 3 = 8 grows instead
   for (const int node : {4, 5, 8, 9}) {

@@ -1,0 +1,168 @@
+// What the fake controls and the Qt controls both keep, as toolkit.h states it: when a text box and
+// a scroll bar raise their change events, which scroll values are refused, and how a control array
+// loads and unloads its elements.
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/fake_toolkit.h"
+#include "ui/qt_combo_box_array.h"
+#include "ui/qt_scroll_bar.h"
+#include "ui/qt_text_box.h"
+
+namespace {
+
+using toolkit::Refused;
+
+constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
+
+struct FakeControls {
+  static constexpr const char* kName = "Fake";
+  auto TextBox() { return std::make_unique<fake::TextBox>(); }
+  auto ScrollBar() { return std::make_unique<fake::ScrollBar>(); }
+  auto ComboBoxArray() {
+    auto combos = std::make_unique<fake::ComboBoxArray>();
+    combos->Add(1, {2700, 600, 975, 315});
+    return combos;
+  }
+};
+
+struct QtControls {
+  static constexpr const char* kName = "Qt";
+  auto TextBox() {
+    return std::make_unique<QtTextBox>(&window, "txtTest", TwipRect{0, 0, 1095, 315});
+  }
+  auto ScrollBar() {
+    return std::make_unique<QtScrollBar>(&window, "hsTest", TwipRect{0, 0, 3000, 255},
+                                         Qt::Horizontal);
+  }
+  auto ComboBoxArray() {
+    auto combos = std::make_unique<QtComboBoxArray>("cmbTest", &window);
+    combos->Add(1, &window, {2700, 600, 975, 315});
+    return combos;
+  }
+
+  QWidget window;
+};
+
+template <class Controls>
+class ToolkitContract : public ::testing::Test {
+ protected:
+  // Element 1 has settings and list items of its own.
+  void SetUp() override {
+    toolkit::ComboBox& first = combos->Item(1);
+    first.SetBackColor(kLightYellow);
+    first.SetTag("1");
+    first.AddItems({"2", "3"});
+  }
+
+  Controls controls;
+  decltype(controls.TextBox()) box = controls.TextBox();
+  decltype(controls.ScrollBar()) bar = controls.ScrollBar();
+  decltype(controls.ComboBoxArray()) combos = controls.ComboBoxArray();
+};
+
+using Kinds = ::testing::Types<FakeControls, QtControls>;
+struct KindName {
+  template <class Controls>
+  static std::string GetName(int) {
+    return Controls::kName;
+  }
+};
+TYPED_TEST_SUITE(ToolkitContract, Kinds, KindName);
+
+TYPED_TEST(ToolkitContract, TextBoxRaisesChangeOnlyWhenTheTextChanges) {
+  int changes = 0;
+  this->box->onChange = [&] { ++changes; };
+  this->box->SetText("12");
+  this->box->SetText("12");
+  EXPECT_EQ(changes, 1);
+  this->box->SetText("");
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(this->box->Text(), "");
+}
+
+TYPED_TEST(ToolkitContract, ScrollBarStartsAtZeroOf32767WithSteps1) {
+  toolkit::ScrollBar& bar = *this->bar;
+  EXPECT_EQ(std::tuple(bar.Value(), bar.Max(), bar.SmallChange(), bar.LargeChange()),
+            std::tuple(0, 32767, 1, 1));
+}
+
+// A Max below the value pulls the value down, which is a new value too.
+TYPED_TEST(ToolkitContract, ScrollBarRaisesChangeOnEveryNewValue) {
+  std::vector<int> seen;
+  this->bar->onChange = [&] { seen.push_back(this->bar->Value()); };
+  this->bar->SetMax(100000);
+  this->bar->SetValue(70000);
+  this->bar->SetValue(70000);
+  this->bar->SetMax(80000);
+  this->bar->SetMax(40000);
+  this->bar->SetValue(0);
+  EXPECT_EQ(seen, (std::vector<int>{70000, 40000, 0}));
+}
+
+TYPED_TEST(ToolkitContract, ScrollBarRefusesValuesOutsideZeroToMax) {
+  toolkit::ScrollBar& bar = *this->bar;
+  bar.SetMax(40000);
+  bar.SetValue(40000);
+  EXPECT_THROW(bar.SetValue(40001), Refused);
+  EXPECT_THROW(bar.SetValue(-1), Refused);
+  EXPECT_THROW(bar.SetMax(-1), Refused);
+  EXPECT_THROW(bar.SetSmallChange(-1), Refused);
+  EXPECT_THROW(bar.SetLargeChange(-1), Refused);
+  EXPECT_EQ(std::tuple(bar.Value(), bar.Max(), bar.SmallChange(), bar.LargeChange()),
+            std::tuple(40000, 40000, 1, 1));
+}
+
+TYPED_TEST(ToolkitContract, ArrayLoadsAHiddenCopyOfTheLowestElementWithoutListItems) {
+  toolkit::ComboBoxArray& combos = *this->combos;
+  combos.Load(5);
+  combos.Load(2);
+  EXPECT_EQ(combos.Indices(), (std::vector<int>{1, 2, 5}));
+  EXPECT_EQ(combos.Count(), 3);
+  toolkit::ComboBox& loaded = combos.Item(2);
+  EXPECT_EQ(std::tuple(loaded.Left(), loaded.Top(), loaded.Width(), loaded.Height()),
+            std::tuple(2700, 600, 975, 315));
+  EXPECT_EQ(loaded.BackColor(), kLightYellow);
+  EXPECT_EQ(loaded.Tag(), "1");
+  EXPECT_FALSE(loaded.Visible());
+  EXPECT_EQ(loaded.ListCount(), 0);
+}
+
+TYPED_TEST(ToolkitContract, ArrayRefusesToLoadATakenIndex) {
+  this->combos->Load(2);
+  EXPECT_THROW(this->combos->Load(2), Refused);
+  EXPECT_THROW(this->combos->Load(1), Refused);
+}
+
+TYPED_TEST(ToolkitContract, ArrayCopiesTheLowestElementLeftAfterAnUnload) {
+  toolkit::ComboBoxArray& combos = *this->combos;
+  combos.Load(2);
+  combos.Unload(1);
+  combos.Item(2).SetTag("2");
+  combos.Item(2).AddItem("9");
+  combos.Load(4);
+  EXPECT_EQ(combos.Item(4).Tag(), "2");
+  EXPECT_EQ(combos.Item(4).ListCount(), 0);
+  combos.Unload(2);
+  combos.Unload(4);
+  EXPECT_THROW(combos.Load(3), Refused) << "no element left to copy";
+}
+
+TYPED_TEST(ToolkitContract, ArrayUnloadRemovesTheElementFreeingItsIndex) {
+  toolkit::ComboBoxArray& combos = *this->combos;
+  combos.Load(2);
+  combos.Unload(2);
+  EXPECT_EQ(combos.Indices(), std::vector<int>{1});
+  EXPECT_THROW(combos.Item(2), Refused);
+  EXPECT_THROW(combos.Element(2), Refused);
+  EXPECT_THROW(combos.Unload(2), Refused);
+  combos.Load(2);
+  EXPECT_EQ(combos.Item(2).ListCount(), 0);
+}
+
+}  // namespace

@@ -2,7 +2,7 @@
 # Installs, from Debian's packages, whatever the build, the program, its tests and its package
 # checks still lack.
 set -eu
-packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
+packages="g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
 file dpkg-dev desktop-file-utils appstream lintian man-db"
 missing=""
 for p in $packages; do

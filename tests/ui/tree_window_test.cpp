@@ -15,7 +15,7 @@ TEST_F(TreeWindow, TypingBuildsTheTreeAndWritesTheReport) {
   Type("1a2");  // the key filter drops the letter
   EXPECT_EQ(Entry().Text(), "12");
   EXPECT_EQ(Report().Document()->BodyInnerHtml(),
-            report::ReportText(12, QLocale(), tree::kMaxLevels));
+            report::ReportText(12, QLocale()));
   const std::tuple<QWidget*, QWidget*, int, int> places[] = {
       // a control, another, how many pixels the first is right of the other, the first's top
       {&RootBox(), &NodeCombo(2), 65, 23},

@@ -19,12 +19,12 @@ double TagValue(toolkit::Control& element) {
 }  // namespace
 
 void EnsureNodeControl(toolkit::ControlArray& array, double nodeId) {
-  if (NodeControlExists(array, toolkit::RoundToInt(nodeId))) return;
+  if (NodeControlExists(array, nodeId)) return;
   array.Load(array.Count() + 1);
   array.Element(array.Count()).SetTag(PlainText(nodeId));
 }
 
-bool NodeControlExists(toolkit::ControlArray& array, int nodeId) {
+bool NodeControlExists(toolkit::ControlArray& array, double nodeId) {
   return IndexOfNode(array, nodeId) != 0;
 }
 

@@ -53,7 +53,6 @@ void PaintBox(QPainter& painter, const QRectF& box, const QColor& back, const QS
 void PaintTree(QPainter& painter, const TreeDrawing& drawing, const TreePictureStyle& style) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.fillRect(PixelRect(0, 0, drawing.width, drawing.height), Qt::white);
   painter.setFont(style.font);
 
   // The lines first, so that no line crosses a node: from the middle of the parent's bottom edge
@@ -95,6 +94,7 @@ QImage TreeImage(const TreeDrawing& drawing, const TreePictureStyle& style, doub
                     kMaxImageSide / height});
   QImage image(std::max(1, static_cast<int>(std::ceil(width * scale))),
                std::max(1, static_cast<int>(std::ceil(height * scale))), QImage::Format_RGB32);
+  // Filled once here: writing a picture this size is most of the work.
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.scale(scale, scale);
@@ -114,6 +114,7 @@ QByteArray TreeSvg(const TreeDrawing& drawing, const TreePictureStyle& style) {
   generator.setTitle(QStringLiteral("Factor tree"));
   {
     QPainter painter(&generator);
+    painter.fillRect(QRect(QPoint(), size), Qt::white);
     PaintTree(painter, drawing, style);
   }
   return svg;

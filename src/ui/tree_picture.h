@@ -21,7 +21,8 @@ struct TreePictureStyle {
   QColor rootBack;   // the root box's background
 };
 
-// Paints the tree in pixels of the screen, the top left corner of its content at (0, 0).
+// Paints the tree in pixels of the screen, the top left corner of its content at (0, 0), over
+// the white the caller has laid down.
 void PaintTree(QPainter& painter, const TreeDrawing& drawing, const TreePictureStyle& style);
 
 // The whole tree, `scale` image pixels to a screen pixel.

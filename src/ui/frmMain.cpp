@@ -291,18 +291,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
       continue;
     }
     if (event->type() == QEvent::ContextMenu) {
-      // A press on the background, or the Menu key on the focused canvas: the menu opens at the
-      // pointer, or at the canvas's top left corner from the keyboard.
+      // A press on the background, or the Menu key on the focused canvas.
       const auto& menuEvent = static_cast<const QContextMenuEvent&>(*event);
       const bool keyboard = menuEvent.reason() == QContextMenuEvent::Keyboard;
-      ShowCanvasMenu(
-          i, keyboard ? picCanvas_[i]->View()->mapToGlobal(QPoint(8, 8)) : menuEvent.globalPos());
+      ShowCanvasMenu(i, keyboard ? std::nullopt : std::optional(menuEvent.globalPos()));
       return true;
     }
     if (event->type() == QEvent::KeyPress && watched == picCanvas_[i]) {
       const auto& key = static_cast<const QKeyEvent&>(*event);
       if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier) {
-        ShowCanvasMenu(i, picCanvas_[i]->View()->mapToGlobal(QPoint(8, 8)));
+        ShowCanvasMenu(i, std::nullopt);
         return true;
       }
     }
@@ -356,10 +354,15 @@ void frmMain::mnuViewCompact_Click() {
   for (CanvasScroller* scroller : scrollers_) scroller->ScrollIntoView(focused);
 }
 
-void frmMain::ShowCanvasMenu(int index, const QPoint& at) {
+void frmMain::ShowCanvasMenu(int index, std::optional<QPoint> at) {
   menuCanvas_ = index;
   mnuCanvasCopyPicture_->setEnabled(tree_->Model().treeReady);
-  mnuCanvas_->popup(at);
+  // From the keyboard the menu opens at the canvas's top left corner with its first item ready.
+  mnuCanvas_->popup(at.value_or(picCanvas_[index]->View()->mapToGlobal(QPoint(8, 8))));
+  if (!at) {
+    mnuCanvas_->setActiveAction(mnuCanvasCopyPicture_->isEnabled() ? mnuCanvasCopyPicture_
+                                                                   : mnuViewCompact_);
+  }
 }
 
 void frmMain::mnuCanvasCopyPicture_Click() {

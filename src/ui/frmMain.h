@@ -10,8 +10,10 @@
 // onExit and onAbout.
 
 #include <QMainWindow>
+#include <QPoint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/tree/tree_model.h"
 #include "program_info.h"
@@ -114,8 +116,8 @@ class frmMain : public QMainWindow {
   // Tab visits the nodes of the interactive tree in the order of the tree's walk.
   void OrderNodeFocus();
 
-  // Opens canvas `index`'s menu at `at` (global pixels).
-  void ShowCanvasMenu(int index, const QPoint& at);
+  // Opens canvas `index`'s menu at `at` (global pixels), or, from the keyboard, over the canvas.
+  void ShowCanvasMenu(int index, std::optional<QPoint> at);
 
   QWidget* inner_ = nullptr;  // the central area below the menu bar, where the controls live
   QtPictureBox* picTray_ = nullptr;

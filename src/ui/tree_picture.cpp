@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,8 @@ void PaintBox(QPainter& painter, const QRectF& box, const QColor& back, const QS
     textRect.setRight(button.left() - 2);
   }
   painter.setPen(Qt::black);
+  // A value wider than its box shows its first digits, as the box does out of focus.
+  if (painter.fontMetrics().horizontalAdvance(text) > textRect.width()) alignment = Qt::AlignLeft;
   painter.drawText(textRect, alignment | Qt::AlignVCenter, text);
 }
 
@@ -112,6 +115,10 @@ QByteArray TreeSvg(const TreeDrawing& drawing, const TreePictureStyle& style) {
   generator.setSize(size);
   generator.setViewBox(QRect(QPoint(), size));
   generator.setTitle(QStringLiteral("Factor tree"));
+  // Sizes in the document's units match the screen's, and so do the fonts' point sizes.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    generator.setResolution(qRound(screen->logicalDotsPerInch()));
+  }
   {
     QPainter painter(&generator);
     painter.fillRect(QRect(QPoint(), size), Qt::white);

@@ -191,17 +191,21 @@ void FactorTree::SizeContent() {
   const double levels = model_.levelCount;
   if (LaidOutCompactly()) {
     // One node height of margin above the root and below the lowest level, as described.
-    const int columns = CompactColumnsOf(model_.walk).count;
+    const CompactColumns columns = CompactColumnsOf(model_.walk);
+    const double root = columns.middles.empty() ? 0 : columns.middles[0];
     SkipOnError([&] {
       const toolkit::ComboBox& combo = c_.cmbPrimFact.Item(1);
-      model_.contentWidth[0] =
-          static_cast<float>(columns * (combo.Width() + CompactGap(0, combo.Height())));
+      const double pitch = combo.Width() + CompactGap(0, combo.Height());
+      model_.contentWidth[0] = static_cast<float>(columns.count * pitch);
+      model_.rootMiddle[0] = static_cast<float>(root * pitch);
       model_.contentHeight[0] =
           static_cast<float>(combo.Height() * (kCompactComboLevelPitch * (levels - 1) + 3));
     });
     SkipOnError([&] {
       const toolkit::Label& label = c_.lblPrimFact.Item(1);
-      model_.contentWidth[1] = static_cast<float>(columns * (label.Width() + CompactGap(1, 0)));
+      const double pitch = label.Width() + CompactGap(1, 0);
+      model_.contentWidth[1] = static_cast<float>(columns.count * pitch);
+      model_.rootMiddle[1] = static_cast<float>(root * pitch);
       model_.contentHeight[1] =
           static_cast<float>(label.Height() * (kCompactLabelLevelPitch * (levels - 1) + 3));
     });
@@ -461,7 +465,8 @@ void FactorTree::StepChoice(int index, int step) {
 // The canvases and their bars ---------------------------------------------------------------------
 
 void FactorTree::SetupCanvasScroll(int canvas) {
-  ::SetupCanvasScroll(c_.canvas[canvas], model_.contentWidth[canvas], model_.contentHeight[canvas]);
+  ::SetupCanvasScroll(c_.canvas[canvas], model_.contentWidth[canvas], model_.contentHeight[canvas],
+                      LaidOutCompactly() ? &model_.rootMiddle[canvas] : nullptr);
 }
 
 void FactorTree::hsScroll_Change(int index) {

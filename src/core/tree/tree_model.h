@@ -50,6 +50,8 @@ struct TreeModel {
   double levelCount = 0;
   float contentWidth[2] = {0, 0};  // the room the tree needs on canvas 0 and 1, twips
   float contentHeight[2] = {0, 0};
+  // How far the root's middle is from the left edge of a compact tree, twips.
+  float rootMiddle[2] = {0, 0};
   bool entryIsPrime = false;
   bool hasEntry = false;  // an entry was accepted: the panes show nodeValue(1)
   // The prime factors of the entry, ascending, as often as each divides it: found once per entry

@@ -66,6 +66,18 @@ TEST_F(CompactLayout, TreeOfTwelve) {
   EXPECT_EQ(form.canvas[0].lines[1].width, 2);
 }
 
+// 222622144044300 has 15 prime factors: 15 columns of 1132.5 on canvas 0, wider than its 7455,
+// and its root near the right end, over a chain of composites that leans left. The view starts
+// as close to the root as the bar goes, not in the middle of the tree.
+TEST_F(CompactLayout, AWideTreeStartsWithItsRootInView) {
+  form.SetCompact(true);
+  Type("222622144044300");
+  ASSERT_TRUE(form.hs[0].enabled);
+  EXPECT_EQ(form.hs[0].value, form.hs[0].max);
+  EXPECT_GE(form.box[0].rect.left, 0);
+  EXPECT_LE(form.box[0].rect.left + 975, 7455 - 255);
+}
+
 TEST_F(CompactLayout, TogglingRelaysOutWithoutARefresh) {
   Type("360");
   Pick(2, "12");

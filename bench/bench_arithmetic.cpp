@@ -110,7 +110,7 @@ bool RegisterAll() {
     Register("textbook::DivisorList/" + name, textbook::DivisorList, e.n, e.textbookDivisorList);
     Register(
         "report::ReportText/" + name,
-        [english](double n) { return report::ReportText(n, english, 15); }, e.n, Duration::kShort);
+        [english](double n) { return report::ReportText(n, english); }, e.n, Duration::kShort);
   }
   return true;
 }

@@ -1,10 +1,12 @@
 // Time of a complete refresh of the real window (both trees and the report), on the offscreen
 // platform: typing a whole entry, picking another split in a node of a deep tree, and a random
-// pick in a tree that has already been through a thousand picks. Every figure is wall-clock time
-// in milliseconds, the median of five repetitions.
+// pick in a tree that has already been through a thousand picks; and of what needs no refresh:
+// switching View > Compact Trees, and Copy Picture. Every figure is wall-clock time in
+// milliseconds, the median of five repetitions.
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QLocale>
@@ -148,6 +150,27 @@ void BM_RandomPickRefresh(benchmark::State& state) {
   state.counters["loaded_combos"] = static_cast<double>(LoadedCombos().size());
 }
 
+// Each iteration switches View > Compact Trees over the named entry's tree, on or off in turn, and
+// returns to the event loop; the view is left as described.
+void BM_ToggleView(benchmark::State& state, const char* entry) {
+  TypeEntry(entry);
+  QAction* compact = window->findChild<QAction*>("mnuViewCompact");
+  for (auto _ : state) {
+    compact->trigger();
+    ReturnToEventLoop();
+  }
+  if (compact->isChecked()) compact->trigger();
+}
+
+// Each iteration copies the interactive tree of the named entry to the clipboard as a picture.
+void BM_CopyPicture(benchmark::State& state, const char* entry) {
+  TypeEntry(entry);
+  for (auto _ : state) {
+    window->mnuCanvasCopyPicture_Click();
+    ReturnToEventLoop();
+  }
+}
+
 double Largest(const std::vector<double>& values) {
   return *std::max_element(values.begin(), values.end());
 }
@@ -172,12 +195,23 @@ void RegisterAll() {
       {"divisors13824_222622144044300", "222622144044300"},
       {"n999999999999999", "999999999999999"},
       {"two_to_15_32768", "32768"},
+      {"two_to_49_562949953421312", "562949953421312"},
   };
   for (const auto& [name, entry] : kEntries) {
     Register(std::string("BM_EntryRefresh/") + name,
              [entry](benchmark::State& state) { BM_EntryRefresh(state, entry); });
   }
   Register("BM_PickRefresh/node2_of_49152", BM_PickRefresh);
+  constexpr const char* kToggled[][2] = {
+      {"divisors13824_222622144044300", "222622144044300"},
+      {"two_to_49_562949953421312", "562949953421312"},
+  };
+  for (const auto& [name, entry] : kToggled) {
+    Register(std::string("BM_ToggleView/") + name,
+             [entry](benchmark::State& state) { BM_ToggleView(state, entry); });
+  }
+  Register("BM_CopyPicture/two_to_49_562949953421312",
+           [](benchmark::State& state) { BM_CopyPicture(state, "562949953421312"); });
   Register("BM_RandomPickRefresh/after_1000_picks_under_32768", BM_RandomPickRefresh);
 }
 

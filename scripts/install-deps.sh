@@ -2,8 +2,8 @@
 # Installs, from Debian's packages, whatever the build, the program, its tests and its package
 # checks still lack.
 set -eu
-packages="g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
-libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
+packages="g++ cmake make qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
 file dpkg-dev desktop-file-utils appstream lintian man-db"
 missing=""
 for p in $packages; do

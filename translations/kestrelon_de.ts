@@ -48,14 +48,6 @@
         <source>This number is neither prime nor composite</source>
         <translation>Diese Zahl ist weder eine Primzahl noch eine zusammengesetzte Zahl</translation>
     </message>
-    <message numerus="yes">
-        <source>The factor tree of a number with more than %1 prime factors is too deep to draw.</source>
-        <comment>%1 is the number of the tree&apos;s levels</comment>
-        <translation>
-            <numerusform>Der Faktorbaum einer Zahl mit mehr als %1 Primfaktor ist zu tief, um ihn zu zeichnen.</numerusform>
-            <numerusform>Der Faktorbaum einer Zahl mit mehr als %1 Primfaktoren ist zu tief, um ihn zu zeichnen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>To prime factor a number, begin dividing by the smallest possible prime and continue until the quotient is a prime number.</source>
         <translation>Um eine Zahl in Primfaktoren zu zerlegen, teilt man sie zuerst durch die kleinstmögliche Primzahl und teilt so lange weiter, bis der Quotient eine Primzahl ist.</translation>
@@ -280,6 +272,38 @@
     <message>
         <source>Show</source>
         <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Lay both factor trees out as narrow as their leaves allow</source>
+        <translation>Beide Faktorbäume so schmal anordnen, wie ihre Blätter es erlauben</translation>
+    </message>
+    <message>
+        <source>Factor tree</source>
+        <translation>Faktorbaum</translation>
+    </message>
+    <message>
+        <source>Put the whole factor tree on the clipboard as a picture</source>
+        <translation>Den ganzen Faktorbaum als Bild in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Trees</source>
+        <translation>&amp;Kompakte Bäume</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Baum</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>&amp;Bild kopieren</translation>
     </message>
 </context>
 </TS>

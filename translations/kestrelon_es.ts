@@ -48,14 +48,6 @@
         <source>This number is neither prime nor composite</source>
         <translation>Este número no es ni primo ni compuesto</translation>
     </message>
-    <message numerus="yes">
-        <source>The factor tree of a number with more than %1 prime factors is too deep to draw.</source>
-        <comment>%1 is the number of the tree&apos;s levels</comment>
-        <translation>
-            <numerusform>El árbol de factores de un número con más de %1 factor primo es demasiado profundo para dibujarlo.</numerusform>
-            <numerusform>El árbol de factores de un número con más de %1 factores primos es demasiado profundo para dibujarlo.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>To prime factor a number, begin dividing by the smallest possible prime and continue until the quotient is a prime number.</source>
         <translation>Para descomponer un número en factores primos, se empieza dividiendo entre el menor número primo posible y se continúa hasta que el cociente sea un número primo.</translation>
@@ -280,6 +272,38 @@
     <message>
         <source>Show</source>
         <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Lay both factor trees out as narrow as their leaves allow</source>
+        <translation>Disponer ambos árboles de factores tan estrechos como lo permitan sus hojas</translation>
+    </message>
+    <message>
+        <source>Factor tree</source>
+        <translation>Árbol de factores</translation>
+    </message>
+    <message>
+        <source>Put the whole factor tree on the clipboard as a picture</source>
+        <translation>Copiar todo el árbol de factores al portapapeles como imagen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Trees</source>
+        <translation>Árboles &amp;compactos</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Árbol</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copiar &amp;imagen</translation>
     </message>
 </context>
 </TS>

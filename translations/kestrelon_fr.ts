@@ -48,14 +48,6 @@
         <source>This number is neither prime nor composite</source>
         <translation>Ce nombre n&apos;est ni premier ni composé</translation>
     </message>
-    <message numerus="yes">
-        <source>The factor tree of a number with more than %1 prime factors is too deep to draw.</source>
-        <comment>%1 is the number of the tree&apos;s levels</comment>
-        <translation>
-            <numerusform>L&apos;arbre de facteurs d&apos;un nombre qui a plus de %1 facteur premier est trop profond pour être dessiné.</numerusform>
-            <numerusform>L&apos;arbre de facteurs d&apos;un nombre qui a plus de %1 facteurs premiers est trop profond pour être dessiné.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>To prime factor a number, begin dividing by the smallest possible prime and continue until the quotient is a prime number.</source>
         <translation>Pour décomposer un nombre en produit de facteurs premiers, on commence par le diviser par le plus petit nombre premier possible et on continue jusqu&apos;à ce que le quotient soit un nombre premier.</translation>
@@ -280,6 +272,38 @@
     <message>
         <source>Show</source>
         <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Lay both factor trees out as narrow as their leaves allow</source>
+        <translation>Disposer les deux arbres de facteurs aussi étroits que leurs feuilles le permettent</translation>
+    </message>
+    <message>
+        <source>Factor tree</source>
+        <translation>Arbre de facteurs</translation>
+    </message>
+    <message>
+        <source>Put the whole factor tree on the clipboard as a picture</source>
+        <translation>Copier l'arbre de facteurs entier dans le presse-papiers, comme image</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Compact Trees</source>
+        <translation>Arbres &amp;compacts</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <translation>Arbre</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copier l'&amp;image</translation>
     </message>
 </context>
 </TS>

@@ -122,15 +122,15 @@ void AppendDivisionTable(QString& html, double n, const std::vector<PrimePower>&
 
 }  // namespace
 
-QString ReportText(double n, const QLocale& locale, int treeLevels) {
+QString ReportText(double n, const QLocale& locale) {
   const double whole = std::nearbyint(n);
   // NaN fails the comparison too.
-  if (!(whole > 1) || std::isinf(whole)) return ReportText(whole, {}, locale, treeLevels);
-  return ReportText(whole, Factorize(whole), locale, treeLevels);
+  if (!(whole > 1) || std::isinf(whole)) return ReportText(whole, {}, locale);
+  return ReportText(whole, Factorize(whole), locale);
 }
 
-QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, const QLocale& locale,
-                   int treeLevels) {
+QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors,
+                   const QLocale& locale) {
   QString html;
   html += u"<html><head></head><body>";
   if (primeFactors.empty()) {
@@ -146,16 +146,6 @@ QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, con
       AppendPrimeSentence(html, number);
     } else {
       AppendFactorizationLines(html, number, powers, locale);
-      if (factorCount > treeLevels) {
-        // The default tree needs one level per prime factor: this one is not drawn.
-        Append(
-            html, u"<p>",
-            Words::tr("The factor tree of a number with more than %1 prime factors is too deep to "
-                      "draw.",
-                      "%1 is the number of the tree's levels", treeLevels)
-                .arg(locale.toString(treeLevels)),
-            u"</p>");
-      }
     }
     AppendDivisionTable(html, n, powers, locale);
   }

@@ -18,15 +18,10 @@ namespace report {
 // neither prime nor composite. Every finite double from 2^53 up is a whole, even number that a
 // double holds exactly; such a number is factored exactly as that value (it has at most 1023
 // prime factors), so the report is never an approximation.
-//
-// A number with more prime factors, counted with multiplicity, than the factor tree has levels
-// (`treeLevels`) has no drawn factor tree; its report stays complete and says so right after the
-// factorization line.
-QString ReportText(double n, const QLocale& locale, int treeLevels);
+QString ReportText(double n, const QLocale& locale);
 
 // The same report for a whole n from 2 up to 2^53 whose prime factors, ascending and each as often
 // as it divides n, are known already.
-QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, const QLocale& locale,
-                   int treeLevels);
+QString ReportText(double n, const std::vector<std::uint64_t>& primeFactors, const QLocale& locale);
 
 }  // namespace report

@@ -2,7 +2,9 @@
 // that follow the captions for the pane buttons, and for every shown node of both trees its
 // value, whether it is prime and what it is a factor of, so that no meaning rests on colour.
 
+#include <QAction>
 #include <QLocale>
+#include <QMenu>
 
 #include "core/tree/factor_tree.h"
 #include "toolkit/skip_on_error.h"
@@ -91,6 +93,12 @@ void frmMain::NameControls() {
     Name(*picScroll_[i], corners[i]);
   }
   Name(*wbPreview_, tr("Report"), tr("The prime factorization worked step by step"));
+  // A menu item is read by its text; what it does is its status tip.
+  Name(*mnuView_, tr("View"));
+  mnuViewCompact_->setStatusTip(tr("Lay both factor trees out as narrow as their leaves allow"));
+  Name(*mnuCanvas_, tr("Factor tree"));
+  mnuCanvasCopyPicture_->setStatusTip(
+      tr("Put the whole factor tree on the clipboard as a picture"));
   for (int i = 0; i < 3; ++i) NamePaneButton(i);
   DescribeTrees();
 }

@@ -1,7 +1,9 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
@@ -25,6 +27,7 @@
 #include "ui/qt_scroll_bar.h"
 #include "ui/qt_text_box.h"
 #include "ui/refusal_mark.h"
+#include "ui/tree_picture.h"
 
 namespace {
 
@@ -71,6 +74,25 @@ void frmMain::CreateMenus() {
   mnuEdit_ = std::make_unique<QtPopupMenu>(edit);
   mnuEditSelectAll_ = std::make_unique<QtMenuItem>(selectAll);
   mnuEditCopy_ = std::make_unique<QtMenuItem>(copy);
+
+  mnuView_ = menuBar()->addMenu(tr("&View"));
+  mnuView_->setObjectName("mnuView");
+  // Every start shows the trees as described.
+  mnuViewCompact_ = mnuView_->addAction(tr("&Compact Trees"));
+  mnuViewCompact_->setObjectName("mnuViewCompact");
+  mnuViewCompact_->setCheckable(true);
+  mnuViewCompact_->setShortcut(QKeySequence("Ctrl+T"));
+  connect(mnuViewCompact_, &QAction::toggled, this,
+          Guarded([this](bool) { mnuViewCompact_Click(); }));
+
+  // A canvas's context menu, over its background or from the Menu key on a focused canvas.
+  mnuCanvas_ = new QMenu(tr("Tree"), this);
+  mnuCanvas_->setObjectName("mnuCanvas");
+  mnuCanvasCopyPicture_ = mnuCanvas_->addAction(tr("Copy &Picture"));
+  mnuCanvasCopyPicture_->setObjectName("mnuCanvasCopyPicture");
+  connect(mnuCanvasCopyPicture_, &QAction::triggered, this,
+          Guarded([this](bool) { mnuCanvasCopyPicture_Click(); }));
+  mnuCanvas_->addAction(mnuViewCompact_);
 
   mnuAbout_ = menuBar()->addAction(tr("&About"));
   mnuAbout_->setObjectName("mnuAbout");
@@ -156,8 +178,12 @@ void frmMain::CreateControls() {
     numbers->setLayoutDirection(Qt::LeftToRight);
   }
   // A node height is a scroll step: the combo box's on canvas 0, the label's on canvas 1.
-  new CanvasScroller(picCanvas_[0], hsScroll_[0], vsScroll_[0], rootCombo);
-  new CanvasScroller(picCanvas_[1], hsScroll_[1], vsScroll_[1], rootLabel);
+  scrollers_[0] = new CanvasScroller(picCanvas_[0], hsScroll_[0], vsScroll_[0], rootCombo);
+  scrollers_[1] = new CanvasScroller(picCanvas_[1], hsScroll_[1], vsScroll_[1], rootLabel);
+  for (QtPictureBox* canvas : picCanvas_) {
+    canvas->installEventFilter(this);
+    canvas->View()->installEventFilter(this);
+  }
 
   cmbPrimFact_->onClick = [this](int index) {
     KeepNodeFocus(index, [this, index] { cmbPrimFact_Click(index); });
@@ -258,6 +284,26 @@ int frmMain::WindowState() const {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  for (int i = 0; i < 2; ++i) {
+    if (picCanvas_[i] == nullptr ||
+        (watched != picCanvas_[i] && watched != picCanvas_[i]->View())) {
+      continue;
+    }
+    if (event->type() == QEvent::ContextMenu) {
+      // A press on the background, or the Menu key on the focused canvas.
+      const auto& menuEvent = static_cast<const QContextMenuEvent&>(*event);
+      const bool keyboard = menuEvent.reason() == QContextMenuEvent::Keyboard;
+      ShowCanvasMenu(i, keyboard ? std::nullopt : std::optional(menuEvent.globalPos()));
+      return true;
+    }
+    if (event->type() == QEvent::KeyPress && watched == picCanvas_[i]) {
+      const auto& key = static_cast<const QKeyEvent&>(*event);
+      if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier) {
+        ShowCanvasMenu(i, std::nullopt);
+        return true;
+      }
+    }
+  }
   if (watched == inner_ && event->type() == QEvent::Resize) {
     // The tray is docked along the top edge: it always spans the inner width.
     Guarded([this] {
@@ -299,3 +345,33 @@ void frmMain::mnuAbout_Click() {
 void frmMain::mnuEditSelectAll_Click() { reportView_->mnuEditSelectAll_Click(); }
 
 void frmMain::mnuEditCopy_Click() { reportView_->mnuEditCopy_Click(); }
+
+void frmMain::mnuViewCompact_Click() {
+  // The layout moves the nodes under a focused one; it is brought into view again.
+  QWidget* focused = QApplication::focusWidget();
+  tree_->SetCompact(mnuViewCompact_->isChecked());
+  for (CanvasScroller* scroller : scrollers_) scroller->ScrollIntoView(focused);
+}
+
+void frmMain::ShowCanvasMenu(int index, std::optional<QPoint> at) {
+  menuCanvas_ = index;
+  mnuCanvasCopyPicture_->setEnabled(tree_->Model().treeReady);
+  // From the keyboard the menu opens at the canvas's top left corner with its first item ready.
+  mnuCanvas_->popup(at.value_or(picCanvas_[index]->View()->mapToGlobal(QPoint(8, 8))));
+  if (!at) {
+    mnuCanvas_->setActiveAction(mnuCanvasCopyPicture_->isEnabled() ? mnuCanvasCopyPicture_
+                                                                   : mnuViewCompact_);
+  }
+}
+
+void frmMain::mnuCanvasCopyPicture_Click() {
+  const int i = menuCanvas_;
+  TreePictureStyle style;
+  style.boxes = i == 0;
+  style.font = i == 0 ? static_cast<QtComboBox&>(cmbPrimFact_->Item(1)).font()
+                      : static_cast<QtLabel&>(lblPrimFact_->Item(1)).font();
+  style.penWidth = i == 0 ? 2 : 1;
+  style.rootBack = ToQColor(kLightYellow);
+  // Twice the screen's density: sharp when pasted into a document and printed.
+  CopyTreePicture(tree_->Drawing(i), style, 2 * devicePixelRatioF());
+}

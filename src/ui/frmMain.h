@@ -10,14 +10,17 @@
 // onExit and onAbout.
 
 #include <QMainWindow>
+#include <QPoint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "core/tree/tree_model.h"
 #include "program_info.h"
 #include "toolkit/toolkit.h"
 
+class CanvasScroller;
 class FactorTree;
 class QAction;
 class QMenu;
@@ -59,6 +62,10 @@ class frmMain : public QMainWindow {
   void mnuAbout_Click();     // runs onAbout
   void mnuEditSelectAll_Click();
   void mnuEditCopy_Click();
+  // View > Compact Trees, also on the canvases' menu: lays both trees out anew.
+  void mnuViewCompact_Click();
+  // The canvas menu's Copy Picture: the whole tree of the canvas the menu was opened over.
+  void mnuCanvasCopyPicture_Click();
   // The factor tree's handlers.
   void txtPrimFact_KeyPress(int index, int& keyAscii);
   void txtPrimFact_Change(int index);
@@ -113,6 +120,9 @@ class frmMain : public QMainWindow {
   // Tab visits the nodes of the interactive tree in the order of the tree's walk.
   void OrderNodeFocus();
 
+  // Opens canvas `index`'s menu at `at` (global pixels), or, from the keyboard, over the canvas.
+  void ShowCanvasMenu(int index, std::optional<QPoint> at);
+
   QWidget* inner_ = nullptr;  // the central area below the menu bar, where the controls live
   QtPictureBox* picTray_ = nullptr;
   QtTextBox* txtPrimFact_[2] = {};
@@ -128,13 +138,19 @@ class frmMain : public QMainWindow {
 
   QMenu* mnuFile_ = nullptr;
   QAction* mnuFileExit_ = nullptr;
+  QMenu* mnuView_ = nullptr;
+  QAction* mnuViewCompact_ = nullptr;
   QAction* mnuAbout_ = nullptr;
+  QMenu* mnuCanvas_ = nullptr;  // not in the menu bar: a canvas's context menu
+  QAction* mnuCanvasCopyPicture_ = nullptr;
+  int menuCanvas_ = 0;                    // the canvas the context menu was last opened over
   std::unique_ptr<QtPopupMenu> mnuEdit_;  // not in the menu bar: the report's context menu
   std::unique_ptr<QtMenuItem> mnuEditSelectAll_;
   std::unique_ptr<QtMenuItem> mnuEditCopy_;
 
   std::unique_ptr<ReportView> reportView_;
   std::unique_ptr<FactorTree> tree_;
+  CanvasScroller* scrollers_[2] = {};             // owned by the canvases
   std::unique_ptr<RefusalMark> refusalMarks_[2];  // on txtPrimFact 0 and 1
   int refreshDepth_ = 0;                          // handlers under way that may refresh the trees
 };

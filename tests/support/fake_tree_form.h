@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include "core/arithmetic/number_text.h"
 #include "core/tree/factor_tree.h"
 #include "support/fake_toolkit.h"
 #include "toolkit/skip_on_error.h"
@@ -65,16 +66,16 @@ class TreeFormTest : public ::testing::Test {
 
   // The index of the element of a node array that carries the node's tag.
   template <class Array>
-  static int IndexOf(Array& array, int node) {
+  static int IndexOf(Array& array, double node) {
     for (const int index : array.Indices())
-      if (array.Item(index).tag == QString::number(node)) return index;
-    throw std::runtime_error("no element for node " + std::to_string(node));
+      if (array.Item(index).tag == modMain::PlainText(node)) return index;
+    throw std::runtime_error("no element for node " + modMain::PlainText(node).toStdString());
   }
-  fake::ComboBox& NodeCombo(int node) { return form.combos.Item(IndexOf(form.combos, node)); }
-  fake::Label& NodeLabel(int node) { return form.labels.Item(IndexOf(form.labels, node)); }
+  fake::ComboBox& NodeCombo(double node) { return form.combos.Item(IndexOf(form.combos, node)); }
+  fake::Label& NodeLabel(double node) { return form.labels.Item(IndexOf(form.labels, node)); }
 
   // Picks an item of a node's list, as the open list does: the text first, then the click.
-  void Pick(int node, const QString& item) {
+  void Pick(double node, const QString& item) {
     ASSERT_TRUE(NodeCombo(node).items.contains(item)) << item.toStdString();
     NodeCombo(node).text = item;
     form.cmbPrimFact_Click(IndexOf(form.combos, node));

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "app/start.h"
+#include "core/arithmetic/number_text.h"
 #include "ui/frmMain.h"
 #include "ui/qt_combo_box.h"
 #include "ui/qt_command_button.h"
@@ -74,15 +75,15 @@ class MainWindowTest : public ::testing::Test {
   }
 
   // The shown node combo box that carries the node's tag.
-  QtComboBox& NodeCombo(int node) {
+  QtComboBox& NodeCombo(double node) {
     const QRegularExpression elements("^cmbPrimFact_");
     for (QtComboBox* element : window->findChildren<QtComboBox*>(elements))
-      if (!element->isHidden() && element->Tag() == QString::number(node)) return *element;
-    throw std::runtime_error("no element for node " + std::to_string(node));
+      if (!element->isHidden() && element->Tag() == modMain::PlainText(node)) return *element;
+    throw std::runtime_error("no element for node " + modMain::PlainText(node).toStdString());
   }
 
   // Picks an item of a node's list, as the open list reports a user's pick.
-  void Pick(int node, const QString& item) {
+  void Pick(double node, const QString& item) {
     QtComboBox& combo = NodeCombo(node);
     const int i = combo.findText(item, Qt::MatchExactly);
     ASSERT_GE(i, 0) << item.toStdString();

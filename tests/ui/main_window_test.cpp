@@ -40,7 +40,7 @@ TEST_F(MainWindow, StartsAsDesigned) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Button(i).Caption(), "Hide");
   QStringList bar;  // Edit only pops up over the report
   for (QAction* action : window->menuBar()->actions()) bar << action->text();
-  EXPECT_EQ(bar, QStringList({"&File", "&About"}));
+  EXPECT_EQ(bar, QStringList({"&File", "&View", "&About"}));
   EXPECT_EQ(Find<QAction>("mnuEditSelectAll").shortcut(), QKeySequence("Ctrl+A"));
   EXPECT_EQ(Find<QAction>("mnuEditCopy").shortcut(), QKeySequence("Ctrl+C"));
 }

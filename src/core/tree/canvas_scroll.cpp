@@ -1,5 +1,7 @@
 #include "core/tree/canvas_scroll.h"
 
+#include <algorithm>
+
 #include "toolkit/rounding.h"
 #include "toolkit/skip_on_error.h"
 
@@ -14,7 +16,7 @@ int PageStep(int max) {
 }  // namespace
 
 void SetupCanvasScroll(CanvasControls& canvas, const float& contentWidth,
-                       const float& contentHeight) {
+                       const float& contentHeight, const float* rootMiddle) {
   toolkit::PictureBox& corner = canvas.corner;
   toolkit::ScrollBar& hs = canvas.hs;
   toolkit::ScrollBar& vs = canvas.vs;
@@ -38,9 +40,15 @@ void SetupCanvasScroll(CanvasControls& canvas, const float& contentWidth,
     SkipOnError([&] { hs.SetMax(toolkit::RoundToInt(contentWidth - innerWidth() + barWidth())); });
     SkipOnError([&] { hs.SetSmallChange(1); });
     SkipOnError([&] { hs.SetLargeChange(PageStep(hs.Max())); });
-    // The view starts at the middle of the tree, where the root is.
+    // The view starts at the root: the middle of a tree laid out as described.
     SkipOnError([&] {
-      if (hs.Max() > 1) hs.SetValue(toolkit::RoundToInt(hs.Max() / 2.0));
+      if (hs.Max() <= 1) return;
+      if (rootMiddle == nullptr) {
+        hs.SetValue(toolkit::RoundToInt(hs.Max() / 2.0));
+      } else {
+        const double value = *rootMiddle - (innerWidth() - barWidth()) / 2;
+        hs.SetValue(toolkit::RoundToInt(std::clamp(value, 0.0, static_cast<double>(hs.Max()))));
+      }
     });
   }
   SkipOnError([&] { vs.SetValue(0); });

@@ -14,6 +14,7 @@ struct CanvasControls {
 
 // Sets the bars from the room the tree needs. The sizes are read afresh in every step, since
 // setting a bar raises its change event, which may lay the trees out, or even refresh them, on
-// the way. Every step that fails is skipped.
+// the way. Every step that fails is skipped. The view starts with the root in its middle: the
+// middle of the content, or `rootMiddle` twips from its left edge when given.
 void SetupCanvasScroll(CanvasControls& canvas, const float& contentWidth,
-                       const float& contentHeight);
+                       const float& contentHeight, const float* rootMiddle = nullptr);

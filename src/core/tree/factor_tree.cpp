@@ -15,18 +15,26 @@
 
 namespace {
 
+// The digit of the locale that measures widest in a label's font, and its width.
+struct WidestDigit {
+  QString digit;
+  double width = -1;
+};
+
+WidestDigit WidestDigitOf(const toolkit::Label& label) {
+  WidestDigit widest;
+  for (int d = 0; d <= 9; ++d) {
+    const QString digit = QLocale().toString(d);
+    const double width = label.TextWidth(digit);
+    if (width > widest.width) widest = {digit, width};
+  }
+  return widest;
+}
+
 // No caption of a divisor of the entry is wider than the entry's own with every digit written as
 // the widest digit: a divisor has no more digits, nor more group separators.
-double WidestCaptionWidth(const toolkit::Label& label, QString caption) {
-  const QLocale locale;
-  QString widestDigit;
-  double widest = -1;
-  for (int d = 0; d <= 9; ++d) {
-    const QString digit = locale.toString(d);
-    const double width = label.TextWidth(digit);
-    if (width > widest) widest = width, widestDigit = digit;
-  }
-  for (int d = 0; d <= 9; ++d) caption.replace(locale.toString(d), widestDigit);
+double WidestCaptionWidth(const toolkit::Label& label, const WidestDigit& widest, QString caption) {
+  for (int d = 0; d <= 9; ++d) caption.replace(QLocale().toString(d), widest.digit);
   return label.TextWidth(caption);
 }
 
@@ -79,13 +87,17 @@ void FactorTree::txtPrimFact_Change(int index) {
   model_.entryTooDeep = model_.entryFactors.size() > tree::kMaxLevels;
 
   // Every label takes over the root label's width, so size it to the widest caption of the new
-  // tree: the root's, or a divisor's with as many digits that measures wider.
+  // tree (the root's, or a divisor's with as many digits that measures wider) and a digit's width
+  // more, so that the captions of neighbouring labels never run together.
   toolkit::Label& rootLabel = c_.lblPrimFact.Item(1);
   const QString caption = modMain::GroupedText(entry, QLocale());
   rootLabel.SetCaption(caption);
   rootLabel.SetAutoSize(true);
   rootLabel.SetAutoSize(false);
-  rootLabel.SetWidth(std::max(rootLabel.Width(), WidestCaptionWidth(rootLabel, caption)) + 2);
+  const WidestDigit widest = WidestDigitOf(rootLabel);
+  digitWidth_ = widest.width;
+  rootLabel.SetWidth(std::max(rootLabel.Width(), WidestCaptionWidth(rootLabel, widest, caption)) +
+                     widest.width);
 
   comboNodes_.UnloadAll(c_.cmbPrimFact);
   labelNodes_.UnloadAll(c_.lblPrimFact);
@@ -117,17 +129,15 @@ void FactorTree::RefreshFactorization(double startNode) {
   const double entry = model_.nodeValue(1);
   if (entry > 1) {
     model_.levelCount = 1;
-    if (model_.entryIsPrime || model_.entryTooDeep) {
-      model_.walk = {{1, model_.entryIsPrime}};
+    if (model_.entryIsPrime) {
+      model_.walk = {{1, true}};
       CentreLoneRoot();
     } else {
       WalkTree(startNode);
       LayOutNewTree();
     }
   }
-  SkipOnError([&] {
-    WriteReport(report::ReportText(entry, model_.entryFactors, QLocale(), tree::kMaxLevels));
-  });
+  SkipOnError([&] { WriteReport(report::ReportText(entry, model_.entryFactors, QLocale())); });
 }
 
 void FactorTree::WalkTree(double startNode) {
@@ -169,7 +179,38 @@ void FactorTree::VisitNode(double node, double startNode) {
 }
 
 void FactorTree::LayOutNewTree() {
+  SizeContent();
+  SkipOnError([&] { SetupCanvasScroll(0); });
+  SkipOnError([&] { SetupCanvasScroll(1); });
+  // Laid out once, with the bars' final values, not once more for every bar the set-up moved.
+  model_.treeReady = true;
+  SkipOnError([&] { LayoutTree(); });
+}
+
+void FactorTree::SizeContent() {
   const double levels = model_.levelCount;
+  if (LaidOutCompactly()) {
+    // One node height of margin above the root and below the lowest level, as described.
+    const CompactColumns columns = CompactColumnsOf(model_.walk);
+    const double root = columns.middles.empty() ? 0 : columns.middles[0];
+    SkipOnError([&] {
+      const toolkit::ComboBox& combo = c_.cmbPrimFact.Item(1);
+      const double pitch = combo.Width() + CompactGap(0, combo.Height());
+      model_.contentWidth[0] = static_cast<float>(columns.count * pitch);
+      model_.rootMiddle[0] = static_cast<float>(root * pitch);
+      model_.contentHeight[0] =
+          static_cast<float>(combo.Height() * (kCompactComboLevelPitch * (levels - 1) + 3));
+    });
+    SkipOnError([&] {
+      const toolkit::Label& label = c_.lblPrimFact.Item(1);
+      const double pitch = label.Width() + CompactGap(1, 0);
+      model_.contentWidth[1] = static_cast<float>(columns.count * pitch);
+      model_.rootMiddle[1] = static_cast<float>(root * pitch);
+      model_.contentHeight[1] =
+          static_cast<float>(label.Height() * (kCompactLabelLevelPitch * (levels - 1) + 3));
+    });
+    return;
+  }
   const double columns = std::pow(2.0, levels - 1);
   SkipOnError([&] {
     const toolkit::ComboBox& combo = c_.cmbPrimFact.Item(1);
@@ -182,11 +223,6 @@ void FactorTree::LayOutNewTree() {
     model_.contentWidth[1] = static_cast<float>(columns * label.Width() + 2);
     model_.contentHeight[1] = static_cast<float>(label.Height() * levels * kLabelLevelPitch + 4);
   });
-  SkipOnError([&] { SetupCanvasScroll(0); });
-  SkipOnError([&] { SetupCanvasScroll(1); });
-  // Laid out once, with the bars' final values, not once more for every bar the set-up moved.
-  model_.treeReady = true;
-  SkipOnError([&] { LayoutTree(); });
 }
 
 void FactorTree::CentreLoneRoot() {
@@ -220,17 +256,71 @@ void FactorTree::LayoutTree() {
   // which then finds every other node already placed and leaves this walk nothing to finish. The
   // walk is copied for that refresh to replace.
   const std::vector<tree::WalkedNode> walk = model_.walk;
+  const std::vector<double> middles =
+      LaidOutCompactly() ? CompactColumnsOf(walk).middles : std::vector<double>(walk.size());
   SkipOnError([&] {
-    for (std::size_t i = 1; i < walk.size(); ++i) PlaceNode(walk[i]);
-    PlaceNode(walk.at(0));
+    for (std::size_t i = 1; i < walk.size(); ++i) PlaceNode(walk[i], middles[i]);
+    PlaceNode(walk.at(0), middles.at(0));
   });
   SkipOnError([&] { picCanvas(0).Cls(); });
-  DrawTreeLines(0, c_.cmbPrimFact, comboNodes_, kComboLevelPitch, 2);
+  DrawTreeLines(0, c_.cmbPrimFact, comboNodes_, 2);
   SkipOnError([&] { picCanvas(1).Cls(); });
-  DrawTreeLines(1, c_.lblPrimFact, labelNodes_, kLabelLevelPitch, 1);
+  DrawTreeLines(1, c_.lblPrimFact, labelNodes_, 1);
 }
 
-void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
+void FactorTree::SetCompact(bool on) {
+  if (compact_ == on) return;
+  compact_ = on;
+  // A tree too deep for the described layout is compact in either view.
+  if (!model_.treeReady || model_.entryTooDeep) return;
+  HoldingLayouts([this] {
+    SizeContent();
+    SkipOnError([&] { SetupCanvasScroll(0); });
+    SkipOnError([&] { SetupCanvasScroll(1); });
+    RequestLayout();
+  });
+}
+
+double FactorTree::LevelPitch(int canvas) const {
+  if (LaidOutCompactly()) return canvas == 0 ? kCompactComboLevelPitch : kCompactLabelLevelPitch;
+  return canvas == 0 ? kComboLevelPitch : kLabelLevelPitch;
+}
+
+double FactorTree::CompactGap(int canvas, double nodeHeight) const {
+  return canvas == 0 ? kCompactComboGap * nodeHeight : digitWidth_;
+}
+
+Slot FactorTree::NodePlace(int canvas, double node, double middle, double unitWidth, double width,
+                           double nodeHeight, double originX, double originY) const {
+  const double pitch = LevelPitch(canvas) * nodeHeight;
+  if (!LaidOutCompactly()) {
+    return NodeSlot(node, model_.levelCount, unitWidth, width, pitch, originX, originY);
+  }
+  return CompactSlot(middle, tree::NodeLevel(node), unitWidth + CompactGap(canvas, nodeHeight),
+                     width, pitch, originX, originY);
+}
+
+TreeDrawing FactorTree::Drawing(int canvas) const {
+  TreeDrawing drawing;
+  if (!model_.treeReady) return drawing;
+  const toolkit::Control& unit =
+      canvas == 0 ? static_cast<toolkit::Control&>(c_.cmbPrimFact.Item(1)) : c_.lblPrimFact.Item(1);
+  drawing.width = model_.contentWidth[canvas];
+  drawing.height = model_.contentHeight[canvas];
+  drawing.nodeWidth = unit.Width();
+  drawing.nodeHeight = unit.Height();
+  const std::vector<double> middles = LaidOutCompactly() ? CompactColumnsOf(model_.walk).middles
+                                                         : std::vector<double>(model_.walk.size());
+  for (std::size_t i = 0; i < model_.walk.size(); ++i) {
+    const tree::WalkedNode& node = model_.walk[i];
+    const Slot slot = NodePlace(canvas, node.id, middles[i], drawing.nodeWidth, drawing.nodeWidth,
+                                drawing.nodeHeight, 0, drawing.nodeHeight);
+    drawing.nodes.push_back({node.id, model_.nodeValue(node.id), node.prime, slot.left, slot.top});
+  }
+  return drawing;
+}
+
+void FactorTree::PlaceNode(const tree::WalkedNode& walked, double middle) {
   const double node = walked.id;
   const bool prime = walked.prime;
   // The horizontal origin of canvas k: a tree narrower than its canvas (bar disabled) is
@@ -240,7 +330,6 @@ void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
         hsScroll(k).Enabled() ? 0 : (picCanvas(k).ScaleWidth() - model_.contentWidth[k]) / 2;
     return -hsScroll(k).Value() + centring;
   };
-  const double levels = model_.levelCount;
   // The node's element in the array being placed; 0, which no array has, when it has none.
   int element = comboNodes_.ElementOf(node);
   double unitWidth = 0, nodeHeight = 0, left = 0, top = 0;
@@ -251,10 +340,9 @@ void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
     left = originX(0);
     top = nodeHeight - vsScroll(0).Value();
   });
-  const double comboPitch = kComboLevelPitch * nodeHeight;
   if (node == 1) {
     SkipOnError([&] {
-      const Slot slot = NodeSlot(node, levels, unitWidth, unitWidth, comboPitch, left, top);
+      const Slot slot = NodePlace(0, node, middle, unitWidth, unitWidth, nodeHeight, left, top);
       txtPrimFact(0).Move(slot.left, slot.top);
     });
     SkipOnError([&] {
@@ -271,7 +359,7 @@ void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
   SkipOnError([&] { c_.cmbPrimFact.Item(element).SetBackColor(prime ? kYellow : kWhite); });
   SkipOnError([&] {
     toolkit::ComboBox& combo = c_.cmbPrimFact.Item(element);
-    const Slot slot = NodeSlot(node, levels, unitWidth, combo.Width(), comboPitch, left, top);
+    const Slot slot = NodePlace(0, node, middle, unitWidth, combo.Width(), nodeHeight, left, top);
     combo.Move(slot.left, slot.top);
   });
   SkipOnError([&] { c_.cmbPrimFact.Item(element).SetVisible(node != 1); });
@@ -283,7 +371,6 @@ void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
     left = originX(1);
     top = nodeHeight - vsScroll(1).Value();
   });
-  const double labelPitch = kLabelLevelPitch * nodeHeight;
   SkipOnError([&] { c_.lblPrimFact.Item(element).SetForeColor(prime ? kBlue : kBlack); });
   SkipOnError([&] {
     c_.lblPrimFact.Item(element).SetCaption(
@@ -291,14 +378,15 @@ void FactorTree::PlaceNode(const tree::WalkedNode& walked) {
   });
   SkipOnError([&] {
     toolkit::Label& label = c_.lblPrimFact.Item(element);
-    const Slot slot = NodeSlot(node, levels, unitWidth, label.Width(), labelPitch, left, top);
+    const Slot slot = NodePlace(1, node, middle, unitWidth, label.Width(), nodeHeight, left, top);
     label.Move(slot.left, slot.top);
   });
   SkipOnError([&] { c_.lblPrimFact.Item(element).SetVisible(true); });
 }
 
 void FactorTree::DrawTreeLines(int canvas, toolkit::ControlArray& nodes,
-                               const modMain::NodeIndex& index, double levelPitch, int penWidth) {
+                               const modMain::NodeIndex& index, int penWidth) {
+  const double levelPitch = LevelPitch(canvas);
   for (const int element : nodes.Indices()) {
     SkipOnError([&] {
       // Elements of nodes no longer in the tree stay loaded, hidden: they cost a glance each.
@@ -377,7 +465,8 @@ void FactorTree::StepChoice(int index, int step) {
 // The canvases and their bars ---------------------------------------------------------------------
 
 void FactorTree::SetupCanvasScroll(int canvas) {
-  ::SetupCanvasScroll(c_.canvas[canvas], model_.contentWidth[canvas], model_.contentHeight[canvas]);
+  ::SetupCanvasScroll(c_.canvas[canvas], model_.contentWidth[canvas], model_.contentHeight[canvas],
+                      LaidOutCompactly() ? &model_.rootMiddle[canvas] : nullptr);
 }
 
 void FactorTree::hsScroll_Change(int index) {
@@ -399,7 +488,7 @@ void FactorTree::picCanvas_Resize(int) {
           (picCanvas(0).ScaleWidth() - txtPrimFact(0).Width() - vsScroll(0).Width()) / 2,
           c_.cmbPrimFact.Item(1).Height());
       c_.lblPrimFact.Item(1).SetVisible(false);
-    } else if (model_.entryIsPrime || model_.entryTooDeep) {
+    } else if (model_.entryIsPrime) {
       CentreLoneRoot();
     } else {
       RequestLayout();

@@ -5,6 +5,7 @@
 // over and forwards its handlers here.
 
 #include <functional>
+#include <vector>
 
 #include "core/tree/canvas_scroll.h"
 #include "core/tree/node_controls.h"
@@ -12,6 +13,7 @@
 #include "toolkit/toolkit.h"
 
 class HtmlDocument;
+struct Slot;
 
 // What the factor tree works on: the root box (txtPrimFact 0) on canvas 0 and the entry box
 // (txtPrimFact 1) on the tray, the node arrays, the two canvases with their bars, the report's
@@ -27,6 +29,27 @@ struct TreeControls {
   std::function<void()> beep;  // says a key was not taken
 };
 
+// A node of the current tree where the layout puts its control, from the top left corner of the
+// canvas's whole content, unscrolled and not centred; twips.
+struct DrawnNode {
+  double id;
+  double value;
+  bool prime;
+  double left;
+  double top;
+};
+
+// The whole tree of one canvas as its layout places it: the content's size, the size every node
+// control of the canvas shares, and the nodes in the order of the walk. No nodes while there is no
+// composite tree.
+struct TreeDrawing {
+  double width = 0;
+  double height = 0;
+  double nodeWidth = 0;
+  double nodeHeight = 0;
+  std::vector<DrawnNode> nodes;
+};
+
 class FactorTree {
  public:
   static constexpr toolkit::Color kYellow = 0x0000FFFF;
@@ -38,6 +61,11 @@ class FactorTree {
   // The distance from one level of a tree to the next, in node heights.
   static constexpr double kComboLevelPitch = 3;
   static constexpr double kLabelLevelPitch = 1.5;
+  static constexpr double kCompactComboLevelPitch = 2;
+  static constexpr double kCompactLabelLevelPitch = 1.5;
+  // The room between neighbouring combo boxes of the compact layout, in node heights. Labels keep
+  // a digit's width apart.
+  static constexpr double kCompactComboGap = 0.5;
 
   explicit FactorTree(const TreeControls& controls);
 
@@ -57,6 +85,15 @@ class FactorTree {
 
   void RefreshFactorization(double startNode);
   void LayoutTree();
+  // View > Compact Trees: both trees are laid out anew from the model, compactly or as described.
+  // No value, list or control's focus changes.
+  void SetCompact(bool on);
+  bool CompactView() const { return compact_; }
+  // Whether the trees are laid out compactly: in the compact view, and always for a tree too deep
+  // for the described layout.
+  bool LaidOutCompactly() const { return compact_ || model_.entryTooDeep; }
+  // The current tree of canvas 0 or 1 as the layout places it.
+  TreeDrawing Drawing(int canvas) const;
   // Sets canvas i's scroll bars from the content sizes; may lay the trees out on the way.
   void SetupCanvasScroll(int canvas);
   // Runs `work` (a window layout, say, that resizes both canvases) with the layouts that bar
@@ -76,12 +113,22 @@ class FactorTree {
   void VisitNode(double node, double startNode);
   // Sizes the canvases for the tree just walked and lays it out.
   void LayOutNewTree();
-  // Places the root box, and the root label, centred on their canvases: the whole tree of a
-  // prime, or of an entry too deep to draw.
+  // The room the tree needs on each canvas, in the layout in use.
+  void SizeContent();
+  // Places the root box, and the root label, centred on their canvases: the whole tree of a prime.
   void CentreLoneRoot();
-  void PlaceNode(const tree::WalkedNode& node);
+  // `middle` is the node's column middle in the compact layout.
+  void PlaceNode(const tree::WalkedNode& node, double middle);
+  // Where the layout in use puts a node's control `width` wide on canvas k, whose node controls
+  // are `unitWidth` wide and `nodeHeight` high, with the tree's top left corner at the origin.
+  Slot NodePlace(int canvas, double node, double middle, double unitWidth, double width,
+                 double nodeHeight, double originX, double originY) const;
+  // The distance between levels on canvas k, in node heights, in the layout in use.
+  double LevelPitch(int canvas) const;
+  // The room between neighbouring columns of the compact layout on canvas k, twips.
+  double CompactGap(int canvas, double nodeHeight) const;
   void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, const modMain::NodeIndex& index,
-                     double levelPitch, int penWidth);
+                     int penWidth);
   void FillNodeChoices(double node, double value, double parentValue);
   void WriteReport(const QString& text);
   // A layout a bar change or a resize asks for: run now, or once the held work is done.
@@ -97,6 +144,8 @@ class FactorTree {
   modMain::NodeIndex labelNodes_;
   int layoutHolds_ = 0;           // HoldingLayouts calls under way
   bool layoutRequested_ = false;  // a layout was asked for while held
+  bool compact_ = false;          // View > Compact Trees
+  double digitWidth_ = 0;         // the widest digit of the labels' font, twips
   // The layout is writing the root's value back into the root box: the number the trees show
   // coming back is not a new entry.
   bool writingBack_ = false;

@@ -19,12 +19,15 @@ double TagValue(toolkit::Control& element) {
 }  // namespace
 
 void EnsureNodeControl(toolkit::ControlArray& array, double nodeId) {
-  if (NodeControlExists(array, toolkit::RoundToInt(nodeId))) return;
+  if (!NodeControlExists(array, nodeId)) LoadNodeControl(array, nodeId);
+}
+
+void LoadNodeControl(toolkit::ControlArray& array, double nodeId) {
   array.Load(array.Count() + 1);
   array.Element(array.Count()).SetTag(PlainText(nodeId));
 }
 
-bool NodeControlExists(toolkit::ControlArray& array, int nodeId) {
+bool NodeControlExists(toolkit::ControlArray& array, double nodeId) {
   return IndexOfNode(array, nodeId) != 0;
 }
 
@@ -51,7 +54,12 @@ void UnloadNodeControls(toolkit::ControlArray& array) {
 void NodeIndex::Ensure(toolkit::ControlArray& array, double nodeId) {
   if (elements_.count(nodeId) != 0) return;
   const int count = array.Count();
-  EnsureNodeControl(array, nodeId);
+  if (count == static_cast<int>(nodes_.size())) {
+    // Every element is one this index knows, and none carries the id: no tag needs reading.
+    LoadNodeControl(array, nodeId);
+  } else {
+    EnsureNodeControl(array, nodeId);
+  }
   // A load puts the node's element last; with none, an element left by an unload that failed
   // carries the id, and is looked up.
   const int index =

@@ -13,7 +13,10 @@ namespace modMain {
 // Loads an element for the node unless one already carries its id.
 void EnsureNodeControl(toolkit::ControlArray& array, double nodeId);
 
-bool NodeControlExists(toolkit::ControlArray& array, int nodeId);
+// Loads an element for the node at Count + 1, whatever the other elements carry.
+void LoadNodeControl(toolkit::ControlArray& array, double nodeId);
+
+bool NodeControlExists(toolkit::ControlArray& array, double nodeId);
 
 // The Index of the node's element, or 0 when no element carries the id.
 double IndexOfNode(toolkit::ControlArray& array, double nodeId);

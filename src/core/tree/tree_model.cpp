@@ -8,22 +8,31 @@
 namespace tree {
 namespace {
 
-int CheckedId(double nodeId) {
+double CheckedId(double nodeId) {
   const double id = std::nearbyint(nodeId);
-  if (!(id >= 1 && id <= kMaxNodeId)) throw std::out_of_range("node id outside the tree table");
-  return static_cast<int>(id);
+  if (!(id >= 1 && id < kNodeIdLimit)) throw std::out_of_range("node id outside the tree");
+  return id;
 }
 
 }  // namespace
 
-int NodeLevel(double nodeId) { return static_cast<int>(std::log(nodeId + 0.5) / std::log(2.0)); }
+// A logarithm rounds 2^49 - 1 up to level 49; the exponent of a whole double is exact.
+int NodeLevel(double nodeId) { return std::ilogb(std::nearbyint(nodeId)); }
 
 bool IsEvenNode(double nodeId) { return modMain::DMod(nodeId, 2) == 0; }
 
 double ParentNode(double nodeId) { return IsEvenNode(nodeId) ? nodeId / 2 : (nodeId - 1) / 2; }
 
-double& NodeValues::operator()(double nodeId) { return values_[CheckedId(nodeId)]; }
+double& NodeValues::operator()(double nodeId) {
+  const double id = CheckedId(nodeId);
+  return id <= kMaxNodeId ? values_[static_cast<int>(id)] : deeper_[id];
+}
 
-double NodeValues::operator()(double nodeId) const { return values_[CheckedId(nodeId)]; }
+double NodeValues::operator()(double nodeId) const {
+  const double id = CheckedId(nodeId);
+  if (id <= kMaxNodeId) return values_[static_cast<int>(id)];
+  const auto it = deeper_.find(id);
+  return it == deeper_.end() ? 0 : it->second;
+}
 
 }  // namespace tree

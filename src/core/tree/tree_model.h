@@ -4,14 +4,20 @@
 
 #include <array>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace tree {
 
-constexpr int kMaxNodeId = 32767;  // so a tree has at most 15 levels
+// The node ids a table holds directly: every node of a tree of up to kMaxLevels levels, the
+// deepest the described layout draws. Deeper trees (up to 49 levels below 10^15) are always laid
+// out compactly, and their deeper nodes are held sparsely.
+constexpr int kMaxNodeId = 32767;
 constexpr int kMaxLevels = 15;
+// Node ids stay exact doubles below 2^53.
+constexpr double kNodeIdLimit = 0x1p53;
 
-// The level of a node, counted from 0 at the root.
+// The level of a node, counted from 0 at the root; exact for every id below kNodeIdLimit.
 int NodeLevel(double nodeId);
 
 // Whether a node is the even child of its parent (the root, node 1, is not).
@@ -22,13 +28,15 @@ double ParentNode(double nodeId);
 
 class NodeValues {
  public:
-  // The value of a node; the id is rounded halves to even. Throws std::out_of_range for an id
-  // outside 1 .. kMaxNodeId, so no caller can read or write past the table.
+  // The value of a node, 0 until one is written; the id is rounded halves to even. Throws
+  // std::out_of_range for an id outside 1 .. kNodeIdLimit - 1.
   double& operator()(double nodeId);
   double operator()(double nodeId) const;
 
  private:
   std::array<double, kMaxNodeId + 1> values_{};  // element 0 is never used
+  // Ids past the table: a deep tree has at most 97 nodes, whose ids reach 2^49.
+  std::unordered_map<double, double> deeper_;
 };
 
 // A node of the current tree as the walk found it.
@@ -42,6 +50,8 @@ struct TreeModel {
   double levelCount = 0;
   float contentWidth[2] = {0, 0};  // the room the tree needs on canvas 0 and 1, twips
   float contentHeight[2] = {0, 0};
+  // How far the root's middle is from the left edge of a compact tree, twips.
+  float rootMiddle[2] = {0, 0};
   bool entryIsPrime = false;
   bool hasEntry = false;  // an entry was accepted: the panes show nodeValue(1)
   // The prime factors of the entry, ascending, as often as each divides it: found once per entry
@@ -50,10 +60,10 @@ struct TreeModel {
   // The nodes of the current tree in the order of the walk, which visits a node before its
   // children and an even child's subtree before its odd sibling's; the root first. The layout,
   // the lines, the screen-reader names and the Tab order read them. Only the root while the tree
-  // is a prime or too deep to draw, empty while there is no tree.
+  // is a prime, empty while there is no tree.
   std::vector<WalkedNode> walk;
-  // More prime factors than a tree of kMaxLevels levels can hold: no tree is built, and the root
-  // box stands alone as for a prime.
+  // More prime factors than a tree of kMaxLevels levels can hold: the described layout would be
+  // 2^48 boxes wide, so the tree is always laid out compactly.
   bool entryTooDeep = false;
   // The walk of a composite tree is complete, so a layout places its nodes. Until then (during a
   // refresh, and while there is no composite tree) a layout would show stale or foreign nodes,

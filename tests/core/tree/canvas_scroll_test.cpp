@@ -17,7 +17,7 @@ std::tuple<bool, int, int, int, int> State(const fake::ScrollBar& bar) {
 
 // After 12 (see layout_test.cpp): canvas 0 is 7455 x 2175 inside, the tree 3902 x 2835
 // (315 x 3 x 3 levels), so only its vertical bar is on: Max 2835 - 2175 + 255 = 915, page step
-// 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 730 x 881.5 (195 x 3 x 1.5 + 4).
+// 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 1082 x 881.5 (195 x 3 x 1.5 + 4).
 TEST_F(CanvasScroll, BarsSitOnTheCanvasEdges) {
   Type("12");
   const struct {
@@ -114,7 +114,7 @@ TEST_F(CanvasScroll, ResizeRecentresALoneRoot) {
   ResizeBoth(form, 6060);
   EXPECT_EQ(form.box[0].rect.left, (6000 - 975) / 2.0);
   EXPECT_EQ(form.box[0].rect.top, 240) << "the design top stays";
-  EXPECT_EQ(form.labels.Item(1).rect.left, (6000 - 92) / 2.0);  // "7" is 90 + 2 wide
+  EXPECT_EQ(form.labels.Item(1).rect.left, (6000 - 180) / 2.0);  // "7" and a digit: 90 + 90
 }
 
 TEST_F(CanvasScroll, ResizeCentresTheEmptyBoxBetweenTheMovedBars) {

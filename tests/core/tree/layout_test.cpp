@@ -23,12 +23,12 @@ std::vector<Ends> LineEnds(const fake::PictureBox& canvas, int penWidth) {
 // Canvas 0 (inner 7515 - 60 = 7455 wide): combo boxes 975 x 315, the tree 4 x 975 + 2 = 3902
 // wide, centred at offX = (7455 - 3902) / 2 = 1776.5; level L at top 315 + 945 L. Slots are
 // 3900, 1950 and 975 wide; a node sits at offX + position x slot + (slot - 975) / 2.
-// Canvas 1 (inner 7515 wide): labels 2 x 90 + 2 = 182 wide ("12" plus 2 twips), 195 high,
-// the tree 4 x 182 + 2 = 730 wide at offX = (7515 - 730) / 2 = 3392.5; level L at 195 + 292.5 L.
+// Canvas 1 (inner 7515 wide): labels 2 x 90 + 90 = 270 wide ("12" and a digit), 195 high,
+// the tree 4 x 270 + 2 = 1082 wide at offX = (7515 - 1082) / 2 = 3216.5; level L at 195 + 292.5 L.
 TEST_F(Layout, EveryNodeOfTwelveSitsInItsSlotInItsColour) {
   Type("12");
   EXPECT_EQ(form.Model().contentWidth[0], 3902);
-  EXPECT_EQ(form.Model().contentWidth[1], 730);
+  EXPECT_EQ(form.Model().contentWidth[1], 1082);
   EXPECT_EQ(form.Model().contentHeight[1], 881.5);  // 195 x 3 levels x 1.5 + 4
   EXPECT_EQ(form.box[0].rect, (fake::Rect{3239, 315, 975, 315}));
   const struct {
@@ -36,15 +36,15 @@ TEST_F(Layout, EveryNodeOfTwelveSitsInItsSlotInItsColour) {
     double comboLeft, comboTop, labelLeft, labelTop;
     QString caption;
     bool prime;
-  } nodes[] = {{1, 3239, 315, 3665.5, 195, "12", false},
-               {2, 2264, 1260, 3483.5, 487.5, "6", false},
-               {3, 4214, 1260, 3847.5, 487.5, "2", true},
-               {4, 1776.5, 2205, 3392.5, 780, "3", true},
-               {5, 2751.5, 2205, 3574.5, 780, "2", true}};
+  } nodes[] = {{1, 3239, 315, 3621.5, 195, "12", false},
+               {2, 2264, 1260, 3351.5, 487.5, "6", false},
+               {3, 4214, 1260, 3891.5, 487.5, "2", true},
+               {4, 1776.5, 2205, 3216.5, 780, "3", true},
+               {5, 2751.5, 2205, 3486.5, 780, "2", true}};
   for (const auto& n : nodes) {
     SCOPED_TRACE(testing::Message() << "node " << n.node);
     EXPECT_EQ(NodeCombo(n.node).rect, (fake::Rect{n.comboLeft, n.comboTop, 975, 315}));
-    EXPECT_EQ(NodeLabel(n.node).rect, (fake::Rect{n.labelLeft, n.labelTop, 182, 195}));
+    EXPECT_EQ(NodeLabel(n.node).rect, (fake::Rect{n.labelLeft, n.labelTop, 270, 195}));
     EXPECT_EQ(NodeCombo(n.node).backColor, n.prime ? FactorTree::kYellow : FactorTree::kWhite);
     EXPECT_EQ(NodeLabel(n.node).foreColor, n.prime ? FactorTree::kBlue : FactorTree::kBlack);
     EXPECT_EQ(NodeLabel(n.node).caption, n.caption);
@@ -64,10 +64,10 @@ TEST_F(Layout, LinesJoinParentsToChildrenWithTheCanvasPen) {
   Type("12");
   EXPECT_EQ(LineEnds(form.canvas[0], 2), kTwelvesComboLines);
   EXPECT_EQ(form.canvas[0].drawWidth, 1) << "the pen width is restored";
-  EXPECT_EQ(LineEnds(form.canvas[1], 1), (std::vector<Ends>{{3756.5, 390, 3574.5, 487.5},
-                                                            {3574.5, 682.5, 3483.5, 780},
-                                                            {3574.5, 682.5, 3665.5, 780},
-                                                            {3756.5, 390, 3938.5, 487.5}}));
+  EXPECT_EQ(LineEnds(form.canvas[1], 1), (std::vector<Ends>{{3756.5, 390, 3486.5, 487.5},
+                                                            {3486.5, 682.5, 3351.5, 780},
+                                                            {3486.5, 682.5, 3621.5, 780},
+                                                            {3756.5, 390, 4026.5, 487.5}}));
 }
 
 TEST_F(Layout, ALayoutWritesBackAnEditedRootBoxDrawingTheSamePicture) {
@@ -89,10 +89,10 @@ TEST_F(Layout, CaptionsTakeTheWidthOfTheWidestGroupedNumberOfTheirDigits) {
   form.labels.Item(1).wideDigit = u'9';  // a 9 measures 15 twips more than other characters
   Type("1234567");  // 127 x 9721: a divisor with a 9 measures wider than the entry itself
   EXPECT_EQ(NodeLabel(1).caption, "1,234,567");
-  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 2) << "as wide as 9,999,999";
+  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 105) << "as wide as 9,999,999 and a 9";
   form.labels.Item(1).wideDigit = u'\0';
   Type("360");
-  EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 2) << "its own caption when digits measure alike";
+  EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 90) << "its own caption when digits measure alike";
 }
 
 TEST_F(Layout, DroppedNodesAreHiddenWithoutLines) {

@@ -90,6 +90,18 @@ QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& 
 
 QtComboBox::QtComboBox(const QtComboBox& from, const QString& name) : QtControl(from, name) {
   SetUp();
+  TakeBoxSettings(from);
+}
+
+void QtComboBox::ReloadAs(const QtComboBox& from, const QString& name) {
+  hidePopup();
+  Clear();
+  setCurrentIndex(-1);
+  TakeSettings(from, name);
+  TakeBoxSettings(from);
+}
+
+void QtComboBox::TakeBoxSettings(const QtComboBox& from) {
   setMaxVisibleItems(from.maxVisibleItems());
   lineEdit()->setAlignment(from.lineEdit()->alignment());
   SetText(from.Text());

@@ -29,6 +29,8 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   void Clear() override;
 
   QtComboBox* LoadCopy(const QString& name) const;
+  // Makes this box, unloaded before, as LoadCopy makes a new one: no list items, no edit state.
+  void ReloadAs(const QtComboBox& from, const QString& name);
 
   // Opens the list with the item equal to the edit text highlighted: Up and Down start there.
   // Highlighting is not picking: nothing is raised and the text stays.
@@ -51,6 +53,7 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   // A hidden copy of `from`, for LoadCopy.
   QtComboBox(const QtComboBox& from, const QString& name);
   void SetUp();
+  void TakeBoxSettings(const QtComboBox& from);
   // Shows whether the edit text is still the written one.
   void EditStateChanged();
   void RestoreWrittenText();

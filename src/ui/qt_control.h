@@ -141,13 +141,26 @@ class QtControl : public Widget, public Interface {
   // a font only where `from` has one of its own: either font change would make a combo box build
   // its drop-down list up front, which costs more than the rest of the box.
   QtControl(const QtControl& from, const QString& name) : Widget(from.parentWidget()) {
+    TakeSettings(from, name);
+  }
+
+  // Makes a control, a new copy or one used before, hidden and with the settings every kind
+  // shares as `from` has them, and with nothing of what a screen reader or a tooltip said of it.
+  void TakeSettings(const QtControl& from, const QString& name) {
     Widget::setObjectName(name);
     Widget::setVisible(false);
     Place(from.rect_);
-    if (from.testAttribute(Qt::WA_SetFont)) Widget::setFont(from.font());
+    if (from.testAttribute(Qt::WA_SetFont)) {
+      Widget::setFont(from.font());
+    } else if (Widget::testAttribute(Qt::WA_SetFont)) {
+      Widget::setFont(QFont());
+    }
     Widget::setPalette(from.palette());
     Widget::setAutoFillBackground(from.autoFillBackground());
     Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));
+    Widget::setToolTip(QString());
+    Widget::setAccessibleName(QString());
+    Widget::setAccessibleDescription(QString());
     tag_ = from.tag_;
     foreColorSet_ = from.foreColorSet_;
   }

@@ -1,7 +1,9 @@
 #pragma once
 // A control array over Qt-backed elements of one kind: elements by Index, loaded as hidden
-// copies of the lowest element, unloaded at once from the array but deleted only once control
-// is back in the event loop, since an element may be unloaded from inside its own event.
+// copies of the lowest element, unloaded at once from the array. An unloaded element is kept,
+// hidden, and loaded again in place of a new copy, since making a control costs far more than
+// setting one; it is kept only once control is back in the event loop, since an element may be
+// unloaded from inside its own event and still be finishing it.
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +16,8 @@
 #include "ui/qt_control.h"
 
 // ElementType must offer `ElementType* LoadCopy(const QString& name) const`, a hidden copy of
-// itself.
+// itself, and `void ReloadAs(const ElementType& from, const QString& name)`, which makes an
+// element unloaded before what LoadCopy would have made.
 template <class ElementType, class Interface>
 class QtControlArray : public QObject, public Interface {
  public:
@@ -41,7 +44,16 @@ class QtControlArray : public QObject, public Interface {
   void Load(int index) override {
     RefuseTaken(index);
     if (elements_.empty()) throw toolkit::Refused("Load: no element to copy");
-    Insert(index, At(elements_.begin()->first).LoadCopy(ElementName(index)));
+    const ElementType& from = At(elements_.begin()->first);
+    while (!spares_.empty()) {
+      const QPointer<ElementType> spare = spares_.back();
+      spares_.pop_back();
+      if (spare.isNull() || spare->parentWidget() != from.parentWidget()) continue;
+      spare->ReloadAs(from, ElementName(index));
+      Insert(index, spare);
+      return;
+    }
+    Insert(index, from.LoadCopy(ElementName(index)));
   }
 
   void Unload(int index) override {
@@ -53,7 +65,17 @@ class QtControlArray : public QObject, public Interface {
       // Its name goes at once, so that a new element at the same index is the only one found.
       element->setObjectName(QString());
       element->setVisible(false);
-      element->deleteLater();
+      QMetaObject::invokeMethod(
+          this,
+          [this, element] {
+            if (element.isNull()) return;
+            if (spares_.size() < kMaxSpares) {
+              spares_.push_back(element);
+            } else {
+              element->deleteLater();
+            }
+          },
+          Qt::QueuedConnection);
     }
   }
 
@@ -89,6 +111,9 @@ class QtControlArray : public QObject, public Interface {
     return *element;
   }
 
+  static constexpr std::size_t kMaxSpares = 512;  // more than a tree of 15-digit numbers has
+
   QString name_;
   std::map<int, QPointer<ElementType>> elements_;  // null once Qt has deleted the widget
+  std::vector<QPointer<ElementType>> spares_;      // unloaded, hidden, to be loaded again
 };

@@ -12,6 +12,15 @@ QtLabel::QtLabel(QWidget* container, const QString& name, const TwipRect& rect)
 
 QtLabel::QtLabel(const QtLabel& from, const QString& name) : QtControl(from, name) {
   setTextFormat(Qt::PlainText);
+  TakeLabelSettings(from);
+}
+
+void QtLabel::ReloadAs(const QtLabel& from, const QString& name) {
+  TakeSettings(from, name);
+  TakeLabelSettings(from);
+}
+
+void QtLabel::TakeLabelSettings(const QtLabel& from) {
   setAlignment(from.alignment());
   setText(from.text());
   autoSize_ = from.autoSize_;

@@ -18,6 +18,8 @@ class QtLabel : public QtControl<QLabel, toolkit::Label> {
   double TextWidth(const QString& text) const override;
 
   QtLabel* LoadCopy(const QString& name) const;
+  // Makes this label, unloaded before, as LoadCopy makes a new one.
+  void ReloadAs(const QtLabel& from, const QString& name);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -26,6 +28,7 @@ class QtLabel : public QtControl<QLabel, toolkit::Label> {
   // A hidden copy of `from`, for LoadCopy.
   QtLabel(const QtLabel& from, const QString& name);
   void FitCaption();
+  void TakeLabelSettings(const QtLabel& from);
 
   bool autoSize_ = false;  // sized to the caption whenever the caption or the font changes
 };

@@ -10,8 +10,11 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <vector>
+
+#include "toolkit/item_source.h"
 
 namespace toolkit {
 
@@ -79,9 +82,12 @@ class ComboBox : public Control {
   virtual void SetText(const QString& text) = 0;
   virtual QString List(int i) const = 0;  // refused outside 0 .. ListCount - 1
   virtual int ListCount() const = 0;
-  virtual QStringList ListItems() const = 0;  // List(0) .. List(ListCount - 1), at once
   virtual void AddItem(const QString& item) = 0;
   virtual void AddItems(const QStringList& items) = 0;  // the same as AddItem for each, at once
+  // The list's items, to be shared with another list; SetItems replaces the list with them.
+  // Their texts are made when the list opens or an item is read.
+  virtual std::shared_ptr<const ItemSource> Items() const = 0;
+  virtual void SetItems(std::shared_ptr<const ItemSource> items) = 0;
   virtual void Clear() = 0;
   virtual Color BackColor() const = 0;
   virtual void SetBackColor(Color color) = 0;

@@ -1,6 +1,7 @@
 #include "ui/qt_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCompleter>
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QStringListModel>
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
@@ -81,6 +81,31 @@ QAccessibleInterface* NodeBoxAccessible(const QString& className, QObject* objec
 
 }  // namespace
 
+// The drop-down list's items, shared with other lists: counted at once, written when the open
+// list shows them or an item is read.
+class ItemListModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : items_->Count();
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    return items_->Text(index.row());
+  }
+  const std::shared_ptr<const toolkit::ItemSource>& Items() const { return items_; }
+  void SetItems(std::shared_ptr<const toolkit::ItemSource> items) {
+    beginResetModel();
+    items_ = std::move(items);
+    endResetModel();
+  }
+
+ private:
+  std::shared_ptr<const toolkit::ItemSource> items_ =
+      std::make_shared<toolkit::ListedItems>(QStringList());
+};
+
 QtComboBox::QtComboBox(QWidget* container, const QString& name, const TwipRect& rect)
     : QtControl(container, name, rect) {
   static const bool accessible = (QAccessible::installFactory(NodeBoxAccessible), true);
@@ -114,7 +139,7 @@ void QtComboBox::SetUp() {
   edit->setCompleter(StandInCompleter());
   setLineEdit(edit);
   setCompleter(nullptr);
-  setModel(list_ = new QStringListModel(this));
+  setModel(list_ = new ItemListModel(this));
   setInsertPolicy(QComboBox::NoInsert);
   // On Enter, and when focus leaves the field, Qt would pick the item matching the edited text
   // by itself. Only the user picks here, and Enter goes to onKeyDown alone.
@@ -167,27 +192,29 @@ QString QtComboBox::List(int i) const {
 
 int QtComboBox::ListCount() const { return count(); }
 
-QStringList QtComboBox::ListItems() const { return list_->stringList(); }
+std::shared_ptr<const toolkit::ItemSource> QtComboBox::Items() const { return list_->Items(); }
+
+void QtComboBox::SetItems(std::shared_ptr<const toolkit::ItemSource> items) {
+  // One reset of the list: a node's list can hold thousands of divisors, which item by item
+  // would take longer than the whole rest of a refresh. The reset leaves no item current; the
+  // edit text stays as it was.
+  const QString text = Text();
+  list_->SetItems(std::move(items));
+  setCurrentIndex(-1);
+  setEditText(text);
+}
 
 void QtComboBox::AddItem(const QString& item) { AddItems({item}); }
 
 void QtComboBox::AddItems(const QStringList& items) {
-  // One reset of a plain string list: a node's list can hold thousands of divisors, which item
-  // by item would take longer than the whole rest of a refresh. An empty list takes the items as
-  // they are, sharing their storage rather than copying it. The reset leaves no item current;
-  // the edit text stays as it was.
-  const QString text = Text();
-  list_->setStringList(list_->rowCount() == 0 ? items : list_->stringList() + items);
-  setCurrentIndex(-1);
-  setEditText(text);
+  SetItems(std::make_shared<toolkit::ListedItems>(
+      list_->rowCount() == 0 ? items : list_->Items()->Texts() + items));
 }
 
 void QtComboBox::Clear() {
   // A list that is empty already is left alone: its reset would only rewrite the edit text.
   if (list_->rowCount() == 0) return;
-  const QString text = Text();
-  list_->setStringList({});
-  setEditText(text);
+  SetItems(std::make_shared<toolkit::ListedItems>(QStringList()));
 }
 
 QtComboBox* QtComboBox::LoadCopy(const QString& name) const { return new QtComboBox(*this, name); }
@@ -223,7 +250,7 @@ void QtComboBox::showPopup() {
   // cut short there. Measured on opening only, as a list can hold thousands of items.
   int widest = 0;
   const QFontMetrics metrics = view()->fontMetrics();
-  for (const QString& item : list_->stringList()) {
+  for (const QString& item : list_->Items()->Texts()) {
     widest = std::max(widest, metrics.horizontalAdvance(item));
   }
   const int margins =

@@ -6,7 +6,7 @@
 #include "toolkit/toolkit.h"
 #include "ui/qt_control.h"
 
-class QStringListModel;
+class ItemListModel;
 
 // An edit field with a drop-down list. The edit text stays exactly what was typed or written:
 // nothing is inserted into the list and nothing is completed. A text typed over the one the
@@ -22,9 +22,10 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   void SetText(const QString& text) override;
   QString List(int i) const override;
   int ListCount() const override;
-  QStringList ListItems() const override;
   void AddItem(const QString& item) override;
   void AddItems(const QStringList& items) override;
+  std::shared_ptr<const toolkit::ItemSource> Items() const override;
+  void SetItems(std::shared_ptr<const toolkit::ItemSource> items) override;
   // Empties the list; the edit text stays.
   void Clear() override;
 
@@ -58,6 +59,6 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   void EditStateChanged();
   void RestoreWrittenText();
 
-  QStringListModel* list_;  // the drop-down list's items
-  QString written_;         // the edit text as the program last wrote it
+  ItemListModel* list_;  // the drop-down list's items
+  QString written_;      // the edit text as the program last wrote it
 };

@@ -75,9 +75,14 @@ class ComboBox : public Control<toolkit::ComboBox> {
   void SetText(const QString& newText) override { text = newText; }
   QString List(int i) const override { return items[Checked(i, ListCount() - 1)]; }
   int ListCount() const override { return static_cast<int>(items.size()); }
-  QStringList ListItems() const override { return items; }
   void AddItem(const QString& item) override { items.append(item); }
   void AddItems(const QStringList& more) override { items += more; }
+  std::shared_ptr<const toolkit::ItemSource> Items() const override {
+    return std::make_shared<toolkit::ListedItems>(items);
+  }
+  void SetItems(std::shared_ptr<const toolkit::ItemSource> source) override {
+    items = source->Texts();
+  }
   void Clear() override { items.clear(); }
   toolkit::Color BackColor() const override { return backColor; }
   void SetBackColor(toolkit::Color color) override { backColor = color; }

@@ -412,11 +412,10 @@ void FactorTree::DrawTreeLines(int canvas, toolkit::ControlArray& nodes,
 
 void FactorTree::FillNodeChoices(double node, double value, double parentValue) {
   toolkit::ComboBox& combo = c_.cmbPrimFact.Item(comboNodes_.ElementOf(node));
-  combo.Clear();
   // The odd child offers what its even sibling offers.
-  combo.AddItems(tree::IsEvenNode(node)
-                     ? NodeChoices(parentValue)
-                     : c_.cmbPrimFact.Item(comboNodes_.ElementOf(node - 1)).ListItems());
+  combo.SetItems(tree::IsEvenNode(node)
+                     ? NodeChoiceItems(parentValue)
+                     : c_.cmbPrimFact.Item(comboNodes_.ElementOf(node - 1)).Items());
   combo.SetText(modMain::PlainText(value));
 }
 
@@ -454,7 +453,7 @@ void FactorTree::cmbPrimFact_KeyDown(int index, int keyCode, int) {
 
 void FactorTree::StepChoice(int index, int step) {
   toolkit::ComboBox& combo = c_.cmbPrimFact.Item(index);
-  const QStringList items = combo.ListItems();
+  const QStringList& items = combo.Items()->Texts();
   const qsizetype at =
       items.indexOf(modMain::PlainText(model_.nodeValue(comboNodes_.NodeOf(index))));
   if (at < 0 || at + step < 0 || at + step >= items.size()) return;

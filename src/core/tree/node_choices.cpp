@@ -1,6 +1,60 @@
 #include "core/tree/node_choices.h"
 
+#include <cmath>
+#include <cstdint>
+
 #include "core/arithmetic/arithmetic.h"
+#include "core/arithmetic/number_text.h"
+#include "core/arithmetic/prime_factors.h"
+
+namespace {
+
+class DivisorChoices : public toolkit::ItemSource {
+ public:
+  explicit DivisorChoices(double parentValue) : parentValue_(parentValue) {}
+
+  int Count() const override {
+    if (written_) return static_cast<int>(texts_.size());
+    if (count_ < 0) count_ = CountDivisors();
+    return count_;
+  }
+  // A list filled anew shows its first item for a moment before the box's own text is put back:
+  // that item, the parent's smallest prime factor, is written alone.
+  QString Text(int i) const override {
+    if (i == 0 && !written_ && Count() > 0) {
+      return modMain::PlainText(modMain::SmallestFactor(parentValue_));
+    }
+    return Texts().value(i);
+  }
+  const QStringList& Texts() const override {
+    if (!written_) texts_ = NodeChoices(parentValue_), written_ = true;
+    return texts_;
+  }
+
+ private:
+  // A whole parent from 2 up has a divisor for every choice of each prime's exponent; the list
+  // leaves out 1 and the parent. Any other parent's list is written to be counted.
+  int CountDivisors() const {
+    if (!(parentValue_ >= 2 && parentValue_ < 0x1p53) ||
+        std::nearbyint(parentValue_) != parentValue_) {
+      return static_cast<int>(Texts().size());
+    }
+    int divisors = 1, exponent = 0;
+    std::uint64_t last = 0;
+    for (const std::uint64_t p : modMain::PrimeFactors(static_cast<std::uint64_t>(parentValue_))) {
+      if (p != last) divisors *= exponent + 1, exponent = 0, last = p;
+      ++exponent;
+    }
+    return divisors * (exponent + 1) - 2;
+  }
+
+  double parentValue_;
+  mutable int count_ = -1;  // not yet counted
+  mutable QStringList texts_;
+  mutable bool written_ = false;
+};
+
+}  // namespace
 
 QStringList NodeChoices(double parentValue) {
   // The list of a number above 1 runs from 1 to the number, so those are its two ends; a prime's
@@ -11,4 +65,8 @@ QStringList NodeChoices(double parentValue) {
   items.removeFirst();
   items.removeLast();
   return items;
+}
+
+std::shared_ptr<const toolkit::ItemSource> NodeChoiceItems(double parentValue) {
+  return std::make_shared<DivisorChoices>(parentValue);
 }

@@ -111,6 +111,11 @@ class QtControl : public Widget, public Interface {
     if (!foreColorSet_) {
       SetTextColors(palette, ToQColor(color).lightnessF() >= 0.5 ? Qt::black : Qt::white);
     }
+    // Every layout colours every node again: a colour it has already changes nothing.
+    if (Widget::testAttribute(Qt::WA_SetPalette) && Widget::autoFillBackground() &&
+        palette == Widget::palette()) {
+      return;
+    }
     Widget::setPalette(palette);
     Widget::setAutoFillBackground(true);
   }
@@ -118,7 +123,7 @@ class QtControl : public Widget, public Interface {
   void SetForeColor(toolkit::Color color) {
     QPalette palette = Widget::palette();
     SetTextColors(palette, ToQColor(color));
-    Widget::setPalette(palette);
+    if (!foreColorSet_ || palette != Widget::palette()) Widget::setPalette(palette);
     foreColorSet_ = true;
   }
 

@@ -256,9 +256,13 @@ void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
 }
 
 void frmMain::Refreshing(const std::function<void()>& handler) {
-  ++refreshDepth_;
+  QtScrollBar* bars[] = {hsScroll_[0], vsScroll_[0], hsScroll_[1], vsScroll_[1]};
+  if (refreshDepth_++ == 0) {
+    for (QtScrollBar* bar : bars) bar->HoldRepaints();
+  }
   SkipOnError(handler);
   if (--refreshDepth_ == 0) {
+    for (QtScrollBar* bar : bars) bar->ReleaseRepaints();
     SkipOnError([this] { DescribeTrees(); });
     SkipOnError([this] { OrderNodeFocus(); });
   }

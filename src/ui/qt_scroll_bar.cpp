@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -52,6 +53,19 @@ int QtScrollBar::LargeChange() const { return pageStep(); }
 void QtScrollBar::SetLargeChange(int step) {
   RefuseNegative(step, "LargeChange");
   setPageStep(step);
+}
+
+void QtScrollBar::HoldRepaints() {
+  if (held_ || !updatesEnabled()) return;
+  held_ = Now();
+  // The attribute itself, as setUpdatesEnabled would repaint the bar when it is cleared.
+  setAttribute(Qt::WA_UpdatesDisabled, true);
+}
+
+void QtScrollBar::ReleaseRepaints() {
+  if (!held_) return;
+  setAttribute(Qt::WA_UpdatesDisabled, false);
+  if (Now() != *std::exchange(held_, std::nullopt)) update();
 }
 
 void QtScrollBar::paintEvent(QPaintEvent* event) {

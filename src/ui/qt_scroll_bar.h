@@ -2,6 +2,7 @@
 
 #include <QScrollBar>
 #include <functional>
+#include <optional>
 
 #include "toolkit/toolkit.h"
 #include "ui/qt_control.h"
@@ -28,6 +29,22 @@ class QtScrollBar : public QtControl<QScrollBar, toolkit::ScrollBar> {
   // The value changed: by the user, by SetValue, or pulled down by a smaller Max.
   std::function<void()> onChange;
 
+  // While held, nothing the bar is set to repaints it: a refresh sets every bar to 0 and back, and
+  // a bar whose range, value, steps and state end as they began is not painted again. Released,
+  // a bar that ends otherwise is repainted once.
+  void HoldRepaints();
+  void ReleaseRepaints();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  struct Shown {
+    int maximum, value, singleStep, pageStep;
+    bool enabled;
+    bool operator==(const Shown&) const = default;
+  };
+  Shown Now() const { return {maximum(), value(), singleStep(), pageStep(), isEnabled()}; }
+
+  std::optional<Shown> held_;  // what the bar showed when the hold began
 };

@@ -45,3 +45,32 @@ TEST_F(TreeWindow, APickLeavesTheReportWhereTheReaderIsInIt) {
 }
 
 }  // namespace
+
+namespace {
+
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+// Every refresh sets the bars to 0 and back; one that leaves them as they were paints nothing.
+TEST_F(TreeWindow, ABarLeftAsItWasIsNotRepainted) {
+  Entry().SetText("12");
+  QCoreApplication::processEvents();
+  PaintCounter counter;
+  VScroll(0).installEventFilter(&counter);
+  Entry().SetText("18");  // three levels, as 12 has
+  QCoreApplication::processEvents();
+  EXPECT_EQ(counter.paints, 0);
+  Entry().SetText("16");  // four
+  QCoreApplication::processEvents();
+  EXPECT_GT(counter.paints, 0);
+}
+
+}  // namespace

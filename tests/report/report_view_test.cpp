@@ -28,7 +28,7 @@ struct FakeView : fake::Control<HtmlView> {
   void ExecCopy() override {}
   void ExecSelectAll() override {}
 
-  int checksUntilReady = 0;
+  int checksUntilReady = 3;
   mutable int checks = 0;
   bool hasDocument = true, offline = false;
   QStringList navigated;
@@ -38,10 +38,7 @@ struct FakeView : fake::Control<HtmlView> {
 struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
   void Popup() override { ++popups; }
   bool Enabled() const override { return enabled; }
-  void SetEnabled(bool on) override {
-    enabled = on;
-    ++writes;
-  }
+  void SetEnabled(bool on) override { enabled = on, ++writes; }
   int popups = 0, writes = 0;
   bool enabled = true;
 };
@@ -50,7 +47,6 @@ struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
 class ReportViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    view.checksUntilReady = 3;
     EXPECT_EQ(report.Document(), nullptr);
     ASSERT_TRUE(report.SetUp());
     ASSERT_NE(view.document.events, nullptr);
@@ -68,22 +64,24 @@ TEST_F(ReportViewTest, KeepsTheDocumentOfABlankPageOpenedOffline) {
   EXPECT_EQ(report.Document(), &view.document);
 }
 
+// The left button pops nothing up.
 TEST_F(ReportViewTest, TheEditMenuReplacesTheViewsOwnMenus) {
   EXPECT_FALSE(Events().htmlDocument_oncontextmenu());
   EXPECT_FALSE(Events().htmlDocument_ondblclick());
-  Events().htmlDocument_onmousedown();  // the left button: no pop-up
+  Events().htmlDocument_onmousedown();
   EXPECT_EQ(menu.popups, 0);
 }
 
+// A double click finds nothing selected; an unchanged state is not written again.
 TEST_F(ReportViewTest, CopyFollowsTheSelection) {
   Events().htmlDocument_ondblclick();
-  EXPECT_FALSE(menu.enabled) << "a double click finds nothing selected";
+  EXPECT_FALSE(menu.enabled);
   view.document.selection = "2 x 2 x 3";
   Events().htmlDocument_onmousemove();
   EXPECT_TRUE(menu.enabled);
   const int writes = menu.writes;
   Events().htmlDocument_onselectionchange();
-  EXPECT_EQ(menu.writes, writes) << "an unchanged state is not written again";
+  EXPECT_EQ(menu.writes, writes);
 }
 
 TEST(ReportView, SetUpFailsWithoutADocument) {

@@ -10,13 +10,6 @@
 
 namespace {
 
-struct FakeDocument : fake::HtmlDocument {
-  QString SelectionText() const override { return selection; }
-  void SetEvents(HtmlDocumentEvents* to) override { events = to; }
-  QString selection;
-  HtmlDocumentEvents* events = nullptr;
-};
-
 // A view whose page is ready after `checksUntilReady` looks at its ready state (never when < 0).
 struct FakeView : fake::Control<HtmlView> {
   void SetOffline(bool on) override { offline = on; }
@@ -32,7 +25,7 @@ struct FakeView : fake::Control<HtmlView> {
   mutable int checks = 0;
   bool hasDocument = true, offline = false;
   QStringList navigated;
-  FakeDocument document;
+  fake::HtmlDocument document;
 };
 
 struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {

@@ -10,13 +10,6 @@
 
 namespace {
 
-struct FakeDocument : fake::HtmlDocument {
-  QString SelectionText() const override { return selection; }
-  void SetEvents(HtmlDocumentEvents* to) override { events = to; }
-  QString selection;
-  HtmlDocumentEvents* events = nullptr;
-};
-
 // A view whose page is ready after `checksUntilReady` looks at its ready state (never when < 0).
 struct FakeView : fake::Control<HtmlView> {
   void SetOffline(bool on) override { offline = on; }
@@ -28,20 +21,17 @@ struct FakeView : fake::Control<HtmlView> {
   void ExecCopy() override {}
   void ExecSelectAll() override {}
 
-  int checksUntilReady = 0;
+  int checksUntilReady = 3;
   mutable int checks = 0;
   bool hasDocument = true, offline = false;
   QStringList navigated;
-  FakeDocument document;
+  fake::HtmlDocument document;
 };
 
 struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
   void Popup() override { ++popups; }
   bool Enabled() const override { return enabled; }
-  void SetEnabled(bool on) override {
-    enabled = on;
-    ++writes;
-  }
+  void SetEnabled(bool on) override { enabled = on, ++writes; }
   int popups = 0, writes = 0;
   bool enabled = true;
 };
@@ -50,7 +40,6 @@ struct FakeMenu : toolkit::PopupMenu, toolkit::MenuItem {
 class ReportViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    view.checksUntilReady = 3;
     EXPECT_EQ(report.Document(), nullptr);
     ASSERT_TRUE(report.SetUp());
     ASSERT_NE(view.document.events, nullptr);
@@ -68,22 +57,24 @@ TEST_F(ReportViewTest, KeepsTheDocumentOfABlankPageOpenedOffline) {
   EXPECT_EQ(report.Document(), &view.document);
 }
 
+// The left button pops nothing up.
 TEST_F(ReportViewTest, TheEditMenuReplacesTheViewsOwnMenus) {
   EXPECT_FALSE(Events().htmlDocument_oncontextmenu());
   EXPECT_FALSE(Events().htmlDocument_ondblclick());
-  Events().htmlDocument_onmousedown();  // the left button: no pop-up
+  Events().htmlDocument_onmousedown();
   EXPECT_EQ(menu.popups, 0);
 }
 
+// A double click finds nothing selected; an unchanged state is not written again.
 TEST_F(ReportViewTest, CopyFollowsTheSelection) {
   Events().htmlDocument_ondblclick();
-  EXPECT_FALSE(menu.enabled) << "a double click finds nothing selected";
+  EXPECT_FALSE(menu.enabled);
   view.document.selection = "2 x 2 x 3";
   Events().htmlDocument_onmousemove();
   EXPECT_TRUE(menu.enabled);
   const int writes = menu.writes;
   Events().htmlDocument_onselectionchange();
-  EXPECT_EQ(menu.writes, writes) << "an unchanged state is not written again";
+  EXPECT_EQ(menu.writes, writes);
 }
 
 TEST(ReportView, SetUpFailsWithoutADocument) {

@@ -192,17 +192,19 @@ class Array : public Interface {
 using ComboBoxArray = Array<ComboBox, toolkit::ComboBoxArray>;
 using LabelArray = Array<Label, toolkit::LabelArray>;
 
-// Records every body written, in order; the font and the selection are of no interest here.
+// Records every body written, in order, and the events it raises; the font is of no interest.
 class HtmlDocument : public ::HtmlDocument {
  public:
   void SetBodyFontFamily(const QString&) override {}
   void SetBodyFontSize(const QString&) override {}
   QString BodyInnerHtml() const override { return bodies.value(bodies.size() - 1); }
   void SetBodyInnerHtml(const QString& html) override { bodies.append(html); }
-  QString SelectionText() const override { return {}; }
-  void SetEvents(HtmlDocumentEvents*) override {}
+  QString SelectionText() const override { return selection; }
+  void SetEvents(HtmlDocumentEvents* to) override { events = to; }
 
   QStringList bodies;
+  QString selection;
+  HtmlDocumentEvents* events = nullptr;
 };
 
 }  // namespace fake

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
@@ -89,6 +90,20 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_GE(i, 0) << item.toStdString();
     combo.setCurrentIndex(i);
     emit combo.activated(i);
+  }
+
+  // The whole report of `entry` as Edit > Select All and Copy put it on the clipboard.
+  QString CopiedReport(const QString& entry) {
+    Type(entry);
+    Find<QAction>("mnuEditSelectAll").trigger();
+    Find<QAction>("mnuEditCopy").trigger();
+    return QGuiApplication::clipboard()->text();
+  }
+
+  // Renews the window as the desktop's palette or the locale now are.
+  void Renew() {
+    window = std::make_unique<TestWindow>();
+    window->show();
   }
 
   // Runs `open`, which pops up a menu, and closes the menu again: whether Copy was enabled while

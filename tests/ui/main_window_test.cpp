@@ -1,7 +1,6 @@
 // The main window's design, its pane layout and toggles, the report pane and the menus.
 
 #include <QApplication>
-#include <QClipboard>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -15,32 +14,31 @@ using MainWindow = MainWindowTest;
 
 TEST_F(MainWindow, StartsAsDesigned) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
-  EXPECT_DOUBLE_EQ(window->ScaleWidth(), 9285);
-  EXPECT_DOUBLE_EQ(window->ScaleHeight(), 7050);
+  EXPECT_EQ(std::pair(window->ScaleWidth(), window->ScaleHeight()), std::pair(9285.0, 7050.0));
   const QtLabel& info = Find<QtLabel>("lblInfo");
   EXPECT_EQ(info.Caption(), "Enter an integer to find its prime factors  : ");
   EXPECT_TRUE(info.font().bold());
   const QtTextBox& entry = Entry();
   EXPECT_FALSE(entry.font().bold());
-  EXPECT_EQ(entry.Text(), "0");
-  EXPECT_EQ(entry.Left(), 3720);
-  EXPECT_EQ(entry.Width(), 1095);
-  EXPECT_EQ(entry.BackColor(), 0x00C0FFFFu);
+  EXPECT_EQ(std::tuple(entry.Text(), entry.Left(), entry.Width(), entry.BackColor()),
+            std::tuple(QString("0"), 3720.0, 1095.0, 0x00C0FFFFu));
   EXPECT_EQ(entry.maxLength(), 15);
   EXPECT_EQ(entry.parentWidget()->objectName(), "picTray");
   EXPECT_EQ(window->focusWidget(), &entry);
   EXPECT_EQ(RootBox().Text(), "0");
   EXPECT_EQ(RootBox().parentWidget(), Canvas(0).View());
   EXPECT_DOUBLE_EQ(RootBox().Top(), Combo(1).Height()) << "waits one combo box below the top";
-  EXPECT_EQ(Combo(1).Tag(), "1");
-  EXPECT_FALSE(Combo(1).Visible());
-  EXPECT_EQ(Combo(1).parentWidget(), Canvas(0).View());
-  EXPECT_EQ(Find<QtLabel>("lblPrimFact", 1).Tag(), "1");
-  EXPECT_EQ(Find<QtLabel>("lblPrimFact", 1).parentWidget(), Canvas(1).View());
+  EXPECT_EQ(std::tuple(Combo(1).Tag(), Combo(1).Visible(), Combo(1).parentWidget()),
+            std::tuple(QString("1"), false, static_cast<QWidget*>(Canvas(0).View())));
+  const QtLabel& label = Find<QtLabel>("lblPrimFact", 1);
+  EXPECT_EQ(std::pair(label.Tag(), label.parentWidget()),
+            std::pair(QString("1"), static_cast<QWidget*>(Canvas(1).View())));
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Button(i).Caption(), "Hide");
   QStringList bar;  // Edit only pops up over the report
   for (QAction* action : window->menuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, QStringList({"&File", "&View", "&About"}));
+  QAction& compact = Find<QAction>("mnuViewCompact");
+  EXPECT_EQ(std::pair(compact.isCheckable(), compact.isChecked()), std::pair(true, false));
   EXPECT_EQ(Find<QAction>("mnuEditSelectAll").shortcut(), QKeySequence("Ctrl+A"));
   EXPECT_EQ(Find<QAction>("mnuEditCopy").shortcut(), QKeySequence("Ctrl+C"));
 }
@@ -53,41 +51,27 @@ TEST_F(MainWindow, ShownPanesShareTheFreeHeight) {
   const struct {
     const char* name;
     bool shown[3];
-    float buttonTop[3];
-    float paneTop[3];
-    float paneHeight;  // of the shown panes
+    float buttonTop[3], paneTop[3], paneHeight;  // the height of the shown panes
   } cases[] = {
-      {"all shown", {true, true, true}, {435, 2645, 4855}, {750, 2960, 5170}, 1895},
-      {"the read-only tree hidden",
-       {true, false, true},
-       {435, 3592.5, 3907.5},
-       {750, 2960, 4222.5},
-       2842.5},
-      {"only the read-only tree shown",
-       {false, true, false},
-       {435, 750, 6750},
-       {750, 1065, 4222.5},
-       5685},
-      {"all hidden", {false, false, false}, {435, 750, 1065}, {750, 1065, 4222.5}, 0},
-      {"all shown again", {true, true, true}, {435, 2645, 4855}, {750, 2960, 5170}, 1895},
-  };
+      {"all shown", {1, 1, 1}, {435, 2645, 4855}, {750, 2960, 5170}, 1895},
+      {"the read-only tree hidden", {1, 0, 1}, {435, 3592.5, 3907.5}, {750, 2960, 4222.5}, 2842.5},
+      {"only the read-only tree shown", {0, 1, 0}, {435, 750, 6750}, {750, 1065, 4222.5}, 5685},
+      {"all hidden", {0, 0, 0}, {435, 750, 1065}, {750, 1065, 4222.5}, 0},
+      {"all shown again", {1, 1, 1}, {435, 2645, 4855}, {750, 2960, 5170}, 1895}};
   const char* paneNames[] = {"picCanvas_0", "picCanvas_1", "wbPreview"};
   for (const auto& c : cases) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
       if ((Button(i).Caption() == "Hide") != c.shown[i])
         QTest::mouseClick(&Button(i), Qt::LeftButton);
-    }
     for (int i = 0; i < 3; ++i) {
       SCOPED_TRACE(testing::Message() << c.name << ", pane " << i);
       EXPECT_EQ(Button(i).Caption(), c.shown[i] ? "Hide" : "Show");
-      EXPECT_FLOAT_EQ(Button(i).Top(), c.buttonTop[i]);
-      EXPECT_EQ(Button(i).Left(), 0);
+      EXPECT_EQ(std::pair(Button(i).Left(), Button(i).Top()),
+                std::pair(0.0, double(c.buttonTop[i])));
       const auto& pane = dynamic_cast<toolkit::Control&>(Find<QWidget>(paneNames[i]));
-      EXPECT_EQ(pane.Visible(), c.shown[i]);
-      EXPECT_FLOAT_EQ(pane.Top(), c.paneTop[i]);
+      EXPECT_EQ(std::pair(pane.Visible(), pane.Top()), std::pair(c.shown[i], double(c.paneTop[i])));
       if (!c.shown[i]) continue;
-      EXPECT_FLOAT_EQ(pane.Height(), c.paneHeight);
-      EXPECT_FLOAT_EQ(pane.Width(), 9285);
+      EXPECT_EQ(std::pair(pane.Width(), pane.Height()), std::pair(9285.0, double(c.paneHeight)));
     }
   }
 }
@@ -103,12 +87,20 @@ TEST_F(MainWindow, AMinimisedWindowMovesNothingUntilItIsRestored) {
   EXPECT_DOUBLE_EQ(Button(1).Top(), 435 + 315);
 }
 
-TEST_F(MainWindow, ARightPressOverTheReportPopsUpTheEditMenuWithCopyOffWhileNothingIsSelected) {
+// Copy is enabled in the menu only while something is selected.
+TEST_F(MainWindow, TheEditMenuPopsUpOverTheReportFromMouseOrKeyboard) {
   Type("12");
-  QWidget* viewport = Report().viewport();
-  EXPECT_EQ(CopyEnabledInEditMenu(
-                [&] { QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(20, 20)); }),
+  Report().setFocus();
+  const auto key = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    return CopyEnabledInEditMenu([&] { QTest::keyClick(&Report(), key, modifiers); });
+  };
+  EXPECT_EQ(CopyEnabledInEditMenu([&] {
+              QTest::mouseClick(Report().viewport(), Qt::RightButton, {}, QPoint(20, 20));
+            }),
             std::optional(false));
+  EXPECT_EQ(key(Qt::Key_Menu), std::optional(false));
+  QTest::keyClick(&Report(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(key(Qt::Key_F10, Qt::ShiftModifier), std::optional(true));
 }
 
 TEST_F(MainWindow, CopyFollowsTheSelectionInTheReport) {
@@ -118,7 +110,7 @@ TEST_F(MainWindow, CopyFollowsTheSelectionInTheReport) {
   EXPECT_TRUE(copy.isEnabled());
   copy.setEnabled(false);
   QTest::mouseMove(Report().viewport(),
-                   QPoint(30, 30));  // a move over the report brings Copy in line
+                   QPoint(30, 30));  // a move over the report brings it in line
   EXPECT_TRUE(copy.isEnabled());
 }
 
@@ -126,6 +118,7 @@ TEST_F(MainWindow, ExitEndsTheProgramAtOnce) {
   EXPECT_EXIT(window->mnuFileExit_Click(), ::testing::ExitedWithCode(0), "");
 }
 
+// Closed by its button, then from the keyboard.
 TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {
   for (int showing = 0; showing < 2; ++showing) {
     bool modal = false;  // stays false unless a box was shown
@@ -133,11 +126,7 @@ TEST_F(MainWindow, AboutOpensAFreshModalBoxEachTime) {
       auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
       modal = box->isModal();
-      // Closed by its button, then from the keyboard.
-      if (showing == 0)
-        box->cmdOk_Click();
-      else
-        QTest::keyClick(box, Qt::Key_Escape);
+      showing == 0 ? box->cmdOk_Click() : QTest::keyClick(box, Qt::Key_Escape);
     });
     window->mnuAbout_Click();
     EXPECT_TRUE(modal);

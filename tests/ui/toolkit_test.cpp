@@ -1,6 +1,4 @@
-// What the main window's tests cannot see of the Qt controls: exact twips, refused operations,
-// event timing, drawing, and the Qt side of the control arrays (toolkit_contract_test.cpp holds
-// what the fake controls keep as well).
+// The Qt controls alone: exact twips, refusals, event timing, drawing and control arrays.
 
 #include <gtest/gtest.h>
 
@@ -21,8 +19,6 @@ namespace {
 
 using toolkit::Refused;
 
-constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
-
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -41,18 +37,15 @@ TEST_F(ToolkitTest, MoveKeepsExactTwipsPlacingAtTheNearestPixels) {
     const char* name;
     TwipRect twips;
     QRect pixels;
-  } cases[] = {
-      {"fractions round to the nearest pixel", {333.333, 7.5, 1095, 22.4}, {22, 1, 73, 1}},
-      {"negative positions and an empty width", {-22.5, -7.4, 0, 15}, {-2, 0, 0, 1}},
-      {"whole pixels", {8220, 480, 1035, 315}, {548, 32, 69, 21}},
-  };
+  } cases[] = {{"fractions round to the nearest pixel", {333.333, 7.5, 1095, 22.4}, {22, 1, 73, 1}},
+               {"negative positions and an empty width", {-22.5, -7.4, 0, 15}, {-2, 0, 0, 1}},
+               {"whole pixels", {8220, 480, 1035, 315}, {548, 32, 69, 21}}};
   QtCommandButton button(&window, "cmdTest", {});
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
     button.Move(c.twips.left, c.twips.top, c.twips.width, c.twips.height);
-    EXPECT_EQ(button.Left(), c.twips.left);
-    EXPECT_EQ(button.Width(), c.twips.width);
-    EXPECT_EQ(button.geometry(), c.pixels);
+    EXPECT_EQ(std::tuple(button.Left(), button.Width(), button.geometry()),
+              std::tuple(c.twips.left, c.twips.width, c.pixels))
+        << c.name;
   }
   button.Move(150, 300);
   EXPECT_EQ(button.geometry(), QRect(10, 20, 69, 21)) << "the size is kept";
@@ -73,10 +66,8 @@ TEST_F(ToolkitTest, RefusedMovesChangeNothing) {
   EXPECT_THROW(canvas.Move(0, 0, NAN, 900), Refused);
   EXPECT_THROW(canvas.Move(INFINITY, 0), Refused);
   EXPECT_THROW(canvas.SetWidth(-15), Refused);
-  EXPECT_EQ(canvas.Left(), 15);
-  EXPECT_EQ(canvas.Width(), 1500);
-  EXPECT_EQ(canvas.geometry(), placed);
-  EXPECT_FALSE(resized);
+  EXPECT_EQ(std::tuple(canvas.Left(), canvas.Width(), canvas.geometry(), resized),
+            std::tuple(15, 1500, placed, false));
 }
 
 TEST_F(ToolkitTest, AResizeIsRaisedOnceBeforeMoveReturnsEvenWhileHidden) {
@@ -115,51 +106,39 @@ TEST_F(ToolkitTest, LinesStayThroughRepaintsUntilCls) {
   canvas.Line(600, 0, 600, 1350, 0x00FF0000);
   EXPECT_THROW(canvas.SetDrawWidth(0), Refused);
   canvas.repaint();
-  const QImage drawn = canvas.grab().toImage();
-  EXPECT_EQ(drawn.pixelColor(2 + 10, 2 + 20), QColor(255, 0, 0));
-  EXPECT_EQ(drawn.pixelColor(2 + 10, 2 + 21), QColor(255, 255, 255));
-  for (int x : {39, 40, 41}) EXPECT_EQ(drawn.pixelColor(2 + x, 2 + 60), QColor(0, 0, 255));
+  const auto pixel = [&](int x, int y) { return canvas.grab().toImage().pixelColor(2 + x, 2 + y); };
+  EXPECT_EQ(pixel(10, 20), QColor(255, 0, 0));
+  EXPECT_EQ(pixel(10, 21), QColor(255, 255, 255));
+  for (int x : {39, 40, 41}) EXPECT_EQ(pixel(x, 60), QColor(0, 0, 255));
   canvas.Cls();
   EXPECT_TRUE(canvas.Lines().empty());
-  EXPECT_EQ(canvas.grab().toImage().pixelColor(2 + 10, 2 + 20), QColor(255, 255, 255));
+  EXPECT_EQ(pixel(10, 20), QColor(255, 255, 255));
 }
 
-// A 14-point label of a label array on the canvas.
-class AutoSizeTest : public ToolkitTest {
- protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    font.setPointSizeF(14);
-    label.setFont(font);
-  }
-  double Fitted(const QString& caption) const {
-    return QFontMetrics(font).horizontalAdvance(caption) * toolkit::kTwipsPerPixel;
-  }
-
+// A 14-point label of a label array on the canvas sized to its plain caption, never markup;
+// off, the size stays put; loaded labels take it over.
+TEST_F(ToolkitTest, AutoSizeFitsThePlainCaptionInPlace) {
   QtLabelArray labels{"lblPrimFact", &window};
   QtLabel& label = labels.Add(1, &canvas, {120, 60, 60, 195});
   QFont font = label.font();
-};
-
-TEST_F(AutoSizeTest, FitsThePlainCaptionInPlace) {
+  font.setPointSizeF(14);
+  label.setFont(font);
+  const auto fitted = [&](const char* caption) {
+    return QFontMetrics(font).horizontalAdvance(caption) * toolkit::kTwipsPerPixel;
+  };
   label.SetCaption("1,234,567");
   label.SetAutoSize(true);
-  EXPECT_EQ(label.Width(), Fitted("1,234,567"));
+  EXPECT_EQ(label.Width(), fitted("1,234,567"));
   EXPECT_EQ(label.Height(), QFontMetrics(font).height() * toolkit::kTwipsPerPixel);
   EXPECT_EQ(label.Left(), 120);
-  label.SetCaption("<b>12</b>");  // plain text, never markup
-  EXPECT_EQ(label.Width(), Fitted("<b>12</b>"));
+  label.SetCaption("<b>12</b>");
+  EXPECT_EQ(label.Width(), fitted("<b>12</b>"));
+  labels.Load(2);
+  static_cast<QtLabel&>(labels.Item(2)).SetCaption("1,001");
+  EXPECT_EQ(labels.Item(2).Width(), fitted("1,001"));
   label.SetAutoSize(false);
   label.SetCaption("1");
-  EXPECT_EQ(label.Width(), Fitted("<b>12</b>")) << "off, the size stays put";
-}
-
-TEST_F(AutoSizeTest, LoadedLabelsTakeItOver) {
-  label.SetAutoSize(true);
-  labels.Load(2);
-  auto& loaded = static_cast<QtLabel&>(labels.Item(2));
-  loaded.SetCaption("1,001");
-  EXPECT_EQ(loaded.Width(), Fitted("1,001"));
+  EXPECT_EQ(label.Width(), fitted("<b>12</b>"));
 }
 
 TEST_F(ToolkitTest, AForeColourSetFirstStandsAgainstALaterBackColour) {
@@ -169,19 +148,16 @@ TEST_F(ToolkitTest, AForeColourSetFirstStandsAgainstALaterBackColour) {
   EXPECT_EQ(label.ForeColor(), 0x00FF0000u);
 }
 
-// A combo box array whose element 1 sits on the canvas with settings of its own.
+// A combo box array whose element 1 sits on the canvas with a list of its own.
 class ComboBoxArrayTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    QtComboBox& first = combos.Add(1, &canvas, {2700, 600, 975, 315});
-    first.SetBackColor(kLightYellow);
-    first.AddItems({"2", "3"});
+    combos.Add(1, &canvas, {2700, 600, 975, 315}).AddItems({"2", "3"});
     combos.onClick = [this](int index) { clicks.push_back(index); };
   }
-
   QtComboBox& Widget(int index) { return static_cast<QtComboBox&>(combos.Item(index)); }
-  // Loads element 2 with a list, presses Down on it and runs the deferred deletes.
+  // Loads element 2 with a list, presses a key Qt picks the next item on, runs deferred deletes.
   QPointer<QtComboBox> PressDownOnANewElement() {
     combos.Load(2);
     const QPointer<QtComboBox> element = &Widget(2);
@@ -211,9 +187,8 @@ TEST_F(ComboBoxArrayTest, WritingTheListKeepsTheTextWithoutAClick) {
   combo.Clear();
   combo.AddItems({"2", "3", "4", "6"});
   combo.AddItem("12");
-  EXPECT_EQ(combo.Text(), "6");
-  EXPECT_EQ(combo.ListCount(), 5);
-  EXPECT_TRUE(clicks.empty());
+  EXPECT_EQ(std::tuple(combo.Text(), combo.ListCount(), clicks.size()),
+            std::tuple(QString("6"), 5, 0u));
   EXPECT_THROW(combo.List(5), Refused);
 }
 

@@ -17,34 +17,21 @@ std::tuple<bool, int, int, int, int> State(const fake::ScrollBar& bar) {
 
 // After 12 (see layout_test.cpp): canvas 0 is 7455 x 2175 inside, the tree 3902 x 2835
 // (315 x 3 x 3 levels), so only its vertical bar is on: Max 2835 - 2175 + 255 = 915, page step
-// 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 1082 x 881.5 (195 x 3 x 1.5 + 4).
+// 915 / 5 = 183. Canvas 1 is 7515 x 2115 inside, the tree 1082 x 881.5 (195 x 3 x 1.5 + 4); the
+// bars of both meet in a 255-twip corner at the canvas's inner bottom right.
 TEST_F(CanvasScroll, BarsSitOnTheCanvasEdges) {
   Type("12");
   const struct {
-    const char* name;
-    fake::Rect corner, hs, vs;
+    double right, bottom;
     bool vsEnabled;
     int vsMax, vsLargeChange;
-  } canvases[] = {{"canvas 0, the tree taller than it",
-                   {7200, 1920, 255, 255},
-                   {0, 1920, 7200, 255},
-                   {7200, 0, 255, 1920},
-                   true,
-                   915,
-                   183},
-                  {"canvas 1, room for the tree",
-                   {7260, 1860, 255, 255},
-                   {0, 1860, 7260, 255},
-                   {7260, 0, 255, 1860},
-                   false,
-                   0,
-                   1}};
+  } canvases[] = {{7200, 1920, true, 915, 183}, {7260, 1860, false, 0, 1}};
   for (int i = 0; i < 2; ++i) {
     const auto& c = canvases[i];
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(form.corner[i].rect, c.corner);
-    EXPECT_EQ(form.hs[i].rect, c.hs);
-    EXPECT_EQ(form.vs[i].rect, c.vs);
+    SCOPED_TRACE(i);
+    EXPECT_EQ(form.corner[i].rect, (fake::Rect{c.right, c.bottom, 255, 255}));
+    EXPECT_EQ(form.hs[i].rect, (fake::Rect{0, c.bottom, c.right, 255}));
+    EXPECT_EQ(form.vs[i].rect, (fake::Rect{c.right, 0, 255, c.bottom}));
     EXPECT_FALSE(form.hs[i].enabled);
     EXPECT_EQ(State(form.vs[i]), std::tuple(c.vsEnabled, c.vsMax, c.vsLargeChange, 1, 0));
   }
@@ -61,37 +48,29 @@ TEST_F(CanvasScroll, HorizontalBarCoversTheTreesExcessWidthRoundingHalvesToEven)
       {0.5, 0, 0, 1}, {1, 1, 0, 1}, {2, 2, 1, 1},   {2.5, 2, 1, 1}, {5, 5, 2, 1},
       {7, 7, 4, 1},   {8, 8, 4, 2}, {12, 12, 6, 2}, {13, 13, 6, 3}, {100001, 100001, 50000, 20000}};
   CanvasControls canvas = form.Canvas(0);
-  const float height = form.Model().contentHeight[0];
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "an excess of " << c.excess);
-    SetupCanvasScroll(canvas, 7200 + c.excess, height);
-    EXPECT_EQ(State(form.hs[0]), std::tuple(true, c.max, c.largeChange, 1, c.value));
+    SetupCanvasScroll(canvas, 7200 + c.excess, form.Model().contentHeight[0]);
+    EXPECT_EQ(State(form.hs[0]), std::tuple(true, c.max, c.largeChange, 1, c.value)) << c.excess;
   }
 }
 
 // 2^15 has 15 prime factors, the most a tree can hold: 15 levels, 315 x 3 x 15 = 14175 high, and
-// 16384 slots of 975 on the lowest level, 15974402 wide, far past 16 bits.
+// 16384 slots of 975 on the lowest level, 15974402 wide, far past 16 bits. It starts in the
+// middle, where the root is; a bar disabled by a resize returns to 0.
 TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {
   Type("32768");
   EXPECT_EQ(form.Model().levelCount, 15);
   EXPECT_EQ(Values({16384, 16385}), (std::vector<double>{2, 2}));
-  EXPECT_EQ(form.hs[0].max, 15974402 - 7455 + 255);
-  EXPECT_EQ(form.hs[0].value, 7983601) << "starts in the middle, where the root is";
+  EXPECT_EQ(std::pair(form.hs[0].max, form.hs[0].value), std::pair(15974402 - 7455 + 255, 7983601));
   form.hs[0].SetValue(0);
   EXPECT_EQ(NodeCombo(16384).rect.left, 0);
   form.vs[0].SetValue(form.vs[0].max);
   EXPECT_EQ(form.vs[0].max, 14175 - 2175 + 255);
   EXPECT_EQ(NodeCombo(16385).rect.top, 315 + 14 * 945 - 12255);
   EXPECT_TRUE(NodeCombo(16385).visible);
-  form.hs[0].SetValue(7);  // a bar disabled by a resize returns to 0
+  form.hs[0].SetValue(7);
   form.canvas[0].Move(0, form.canvas[0].Top(), 3e7, form.canvas[0].Height());
   EXPECT_EQ(std::pair(form.hs[0].enabled, form.hs[0].value), std::pair(false, 0));
-}
-
-// Resizes both canvases to `width`, 60 more than inside.
-void ResizeBoth(FakeTreeForm& form, double width) {
-  form.canvas[0].Move(1, 420, width, 2235);
-  form.canvas[1].Move(0, 2640, width, 2175);
 }
 
 // Each canvas's set-up moves its bars, and every move of a bar asks for a layout: a resize still
@@ -101,29 +80,35 @@ TEST_F(CanvasScroll, AResizeLaysEachTreeOutOnce) {
   form.hs[1].SetValue(5);
   const int clears[2] = {form.canvas[0].clears, form.canvas[1].clears};
   form.canvas[0].Move(1, 420, 6000, 3000);
-  EXPECT_EQ(form.canvas[0].clears - clears[0], 1);
-  EXPECT_EQ(form.canvas[1].clears - clears[1], 1);
+  EXPECT_EQ(std::pair(form.canvas[0].clears, form.canvas[1].clears),
+            std::pair(clears[0] + 1, clears[1] + 1));
   const fake::Rect placed[2] = {NodeCombo(16384).rect, NodeLabel(16384).rect};
   form.LayoutTree();
   EXPECT_EQ(NodeCombo(16384).rect, placed[0]);
   EXPECT_EQ(NodeLabel(16384).rect, placed[1]);
 }
 
+// Resizes both canvases to `inside` and the 60 twips of their borders.
+void ResizeBoth(FakeTreeForm& form, double inside) {
+  form.canvas[0].Move(1, 420, inside + 60, 2235);
+  form.canvas[1].Move(0, 2640, inside + 60, 2175);
+}
+
+// The design top stays; the caption is "7" and a digit: 90 + 90.
 TEST_F(CanvasScroll, ResizeRecentresALoneRoot) {
   Type("7");
-  ResizeBoth(form, 6060);
+  ResizeBoth(form, 6000);
   EXPECT_EQ(form.box[0].rect.left, (6000 - 975) / 2.0);
-  EXPECT_EQ(form.box[0].rect.top, 240) << "the design top stays";
-  EXPECT_EQ(form.labels.Item(1).rect.left, (6000 - 180) / 2.0);  // "7" and a digit: 90 + 90
+  EXPECT_EQ(form.box[0].rect.top, 240);
+  EXPECT_EQ(form.labels.Item(1).rect.left, (6000 - 180) / 2.0);
 }
 
 TEST_F(CanvasScroll, ResizeCentresTheEmptyBoxBetweenTheMovedBars) {
   Type("7");
   Type("0");
-  ResizeBoth(form, 8060);
+  ResizeBoth(form, 8000);
   EXPECT_EQ(form.box[0].rect, (fake::Rect{(8000 - 975 - 255) / 2.0, 315, 975, 315}));
-  EXPECT_EQ(form.vs[0].rect.left, 8000 - 255);
-  EXPECT_EQ(form.vs[1].rect.left, 8000 - 255);
+  EXPECT_EQ(std::pair(form.vs[0].rect.left, form.vs[1].rect.left), std::pair(7745.0, 7745.0));
   EXPECT_FALSE(form.labels.Item(1).visible);
 }
 
@@ -131,8 +116,7 @@ TEST_F(CanvasScroll, NothingMovesWhileMinimised) {
   Type("12");
   form.windowState = toolkit::vbMinimized;
   form.canvas[0].Move(1, 420, 6060, 2235);
-  EXPECT_EQ(NodeCombo(2).rect.left, 2264);
-  EXPECT_EQ(form.hs[0].rect.width, 7200);
+  EXPECT_EQ(std::pair(NodeCombo(2).rect.left, form.hs[0].rect.width), std::pair(2264.0, 7200.0));
   form.windowState = toolkit::vbNormal;
   form.picCanvas_Resize(0);
   EXPECT_EQ(NodeCombo(2).rect.left, (6000 - 3902) / 2.0 + 487.5);
@@ -145,7 +129,6 @@ class TinyCanvas : public TreeFormTest {
   void Shrink() {
     for (fake::PictureBox& canvas : form.canvas) canvas.Move(0, canvas.Top(), 225, 6000);
   }
-
   // Node ids of the tree the model holds now: the children of every composite node.
   std::set<QString> CurrentTree(int node = 1) const {
     std::set<QString> nodes = {QString::number(node)};
@@ -153,7 +136,6 @@ class TinyCanvas : public TreeFormTest {
       for (const int child : {2 * node, 2 * node + 1}) nodes.merge(CurrentTree(child));
     return nodes;
   }
-
   template <class Array>
   static std::set<QString> Shown(Array& array) {
     std::set<QString> tags;
@@ -163,13 +145,14 @@ class TinyCanvas : public TreeFormTest {
   }
 };
 
+// The root box stands in for node 1's combo box.
 TEST_F(TinyCanvas, OnlyTheCurrentTreeShowsAfterAChoice) {
   Type("15710247");
   Shrink();
   Pick(9, "2121");
   std::set<QString> tree = CurrentTree();
   EXPECT_EQ(Shown(form.labels), tree);
-  tree.erase("1");  // the root box stands in for node 1's combo box
+  tree.erase("1");
   EXPECT_EQ(Shown(form.combos), tree);
 }
 

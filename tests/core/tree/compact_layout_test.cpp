@@ -12,41 +12,37 @@ namespace {
 using CompactLayout = TreeFormTest;
 
 TEST(CompactColumns, LeavesInTreeOrderParentsOverTheirChildren) {
-  struct Case {
+  const struct {
     const char* name;
     std::vector<tree::WalkedNode> walk;
     std::vector<double> middles;
     int count;
-  };
-  const Case cases[] = {
-      {"a lone root", {{1, true}}, {0.5}, 1},
-      {"12 = 6 x 2, 6 = 3 x 2",
-       {{1, false}, {2, false}, {4, true}, {5, true}, {3, true}},
-       {1.75, 1, 0.5, 1.5, 2.5},
-       3},
-      {"36 = 6 x 6, both split",
-       {{1, false}, {2, false}, {4, true}, {5, true}, {3, false}, {6, true}, {7, true}},
-       {2, 1, 0.5, 1.5, 3, 2.5, 3.5},
-       4},
-      {"a walk cut short after a composite", {{1, false}, {2, false}}, {0.5, 0.5}, 1}};
-  for (const Case& c : cases) {
+  } cases[] = {{"a lone root", {{1, true}}, {0.5}, 1},
+               {"12 = 6 x 2, 6 = 3 x 2",
+                {{1, false}, {2, false}, {4, true}, {5, true}, {3, true}},
+                {1.75, 1, 0.5, 1.5, 2.5},
+                3},
+               {"36 = 6 x 6, both split",
+                {{1, false}, {2, false}, {4, true}, {5, true}, {3, false}, {6, true}, {7, true}},
+                {2, 1, 0.5, 1.5, 3, 2.5, 3.5},
+                4},
+               {"a walk cut short after a composite", {{1, false}, {2, false}}, {0.5, 0.5}, 1}};
+  for (const auto& c : cases) {
     const CompactColumns columns = CompactColumnsOf(c.walk);
-    EXPECT_EQ(columns.middles, c.middles) << c.name;
-    EXPECT_EQ(columns.count, c.count) << c.name;
+    EXPECT_EQ(std::pair(columns.middles, columns.count), std::pair(c.middles, c.count)) << c.name;
   }
 }
 
 // 12 compact. Canvas 0 (7455 inside): columns of 975 + 315 / 2 = 1132.5, three leaves, 3397.5
 // wide, centred at (7455 - 3397.5) / 2 = 2028.75; levels 630 apart from 315; 315 x 7 high.
 // Canvas 1 (7515 inside): columns of 270 + 90 = 360, 1080 wide at 3217.5; levels 292.5 apart
-// from 195; 195 x 6 high.
+// from 195; 195 x 6 high. Lines run from a parent's bottom to a child's top.
 TEST_F(CompactLayout, TreeOfTwelve) {
   Type("12");
   form.SetCompact(true);
-  EXPECT_EQ(form.Model().contentWidth[0], 3397.5);
-  EXPECT_EQ(form.Model().contentHeight[0], 2205);
-  EXPECT_EQ(form.Model().contentWidth[1], 1080);
-  EXPECT_EQ(form.Model().contentHeight[1], 1170);
+  EXPECT_EQ((std::array{form.Model().contentWidth[0], form.Model().contentHeight[0],
+                        form.Model().contentWidth[1], form.Model().contentHeight[1]}),
+            (std::array<float, 4>{3397.5, 2205, 1080, 1170}));
   EXPECT_EQ(form.box[0].rect, (fake::Rect{3523.125, 315, 975, 315}));
   const std::tuple<int, double, double, double, double> nodes[] = {
       // node, its combo box's left and top, its label's left and top
@@ -60,10 +56,10 @@ TEST_F(CompactLayout, TreeOfTwelve) {
     EXPECT_EQ(NodeLabel(node).rect, (fake::Rect{labelLeft, labelTop, 270, 195})) << node;
   }
   ASSERT_EQ(form.canvas[0].lines.size(), 4u);
-  const toolkit::Segment& toNode4 = form.canvas[0].lines[1];  // parent's bottom to child's top
+  const toolkit::Segment& toNode4 = form.canvas[0].lines[1];
   EXPECT_EQ((std::array{toNode4.x1, toNode4.y1, toNode4.x2, toNode4.y2}),
             (std::array{3161.25, 1260.0, 2595.0, 1575.0}));
-  EXPECT_EQ(form.canvas[0].lines[1].width, 2);
+  EXPECT_EQ(toNode4.width, 2);
 }
 
 // 222622144044300 has 15 prime factors: 15 columns of 1132.5 on canvas 0, wider than its 7455,
@@ -86,7 +82,6 @@ TEST_F(CompactLayout, TogglingRelaysOutWithoutARefresh) {
   const qsizetype reports = form.document.bodies.size();
   const std::vector<double> values = Values({1, 2, 3, 4, 5, 6, 7});
   const QStringList list = NodeCombo(3).items;
-
   form.SetCompact(true);
   EXPECT_NE(NodeCombo(3).rect, described[IndexOf(form.combos, 3)]);
   form.SetCompact(false);
@@ -111,25 +106,22 @@ TEST_F(CompactLayout, PicksGiveTheSameTreeInEitherView) {
 }
 
 // 2^49: the default split hangs a 2 off every level, 49 levels and 97 nodes, the deepest one
-// node 2^48.
+// node 2^48. Node 2^46 holds 8; 4 x 4 instead of 8 x 2 rebuilds the tree from there, and the
+// old deepest node leaves the tree.
 TEST_F(CompactLayout, DeepTreesAreBuiltWholeAndAlwaysCompact) {
   Type("562949953421312");
-  EXPECT_EQ(form.Model().walk.size(), 97u);
-  EXPECT_EQ(form.Model().levelCount, 49);
-  EXPECT_EQ(NodeCombo(281474976710656).text, "2");  // 2^48
-  EXPECT_EQ(NodeLabel(281474976710657).rect.top, 195 + 48 * 292.5);
+  EXPECT_EQ(std::tuple(form.Model().walk.size(), form.Model().levelCount), std::tuple(97u, 49));
+  EXPECT_EQ(NodeCombo(0x1p48).text, "2");
+  EXPECT_EQ(NodeLabel(0x1p48 + 1).rect.top, 195 + 48 * 292.5);
   EXPECT_EQ(form.Model().contentWidth[0], 49 * 1132.5) << "compact in the described view";
   EXPECT_FALSE(form.document.BodyInnerHtml().contains("deep"));
-
-  // Node 2^46 holds 8; 4 x 4 instead of 8 x 2 rebuilds the tree from there.
-  Pick(70368744177665, "4");
-  for (const double node : {70368744177664.0, 70368744177665.0})
-    EXPECT_EQ(form.Model().nodeValue(node), 4) << node;
-  for (const double node : {140737488355330.0, 140737488355331.0})
+  Pick(0x1p46 + 1, "4");
+  for (const double node : {0x1p46, 0x1p46 + 1}) EXPECT_EQ(form.Model().nodeValue(node), 4) << node;
+  for (const double node : {0x1p47 + 2, 0x1p47 + 3})
     EXPECT_EQ(form.Model().nodeValue(node), 2) << node;
   EXPECT_EQ(form.Model().levelCount, 48);
-  EXPECT_TRUE(NodeCombo(140737488355331).visible);
-  EXPECT_FALSE(NodeCombo(281474976710656).visible) << "the old deepest node left the tree";
+  EXPECT_TRUE(NodeCombo(0x1p47 + 3).visible);
+  EXPECT_FALSE(NodeCombo(0x1p48).visible);
 }
 
 }  // namespace

@@ -12,8 +12,7 @@ using Ends = std::array<double, 4>;  // x1, y1, x2, y2
 std::vector<Ends> LineEnds(const fake::PictureBox& canvas, int penWidth) {
   std::vector<Ends> ends;
   for (const toolkit::Segment& s : canvas.lines) {
-    EXPECT_EQ(s.color, FactorTree::kRed);
-    EXPECT_EQ(s.width, penWidth);
+    EXPECT_EQ(std::tuple(s.color, s.width), std::tuple(FactorTree::kRed, penWidth));
     ends.push_back({s.x1, s.y1, s.x2, s.y2});
   }
   return ends;
@@ -25,6 +24,7 @@ std::vector<Ends> LineEnds(const fake::PictureBox& canvas, int penWidth) {
 // 3900, 1950 and 975 wide; a node sits at offX + position x slot + (slot - 975) / 2.
 // Canvas 1 (inner 7515 wide): labels 2 x 90 + 90 = 270 wide ("12" and a digit), 195 high,
 // the tree 4 x 270 + 2 = 1082 wide at offX = (7515 - 1082) / 2 = 3216.5; level L at 195 + 292.5 L.
+// The root box stands in for node 1's combo box.
 TEST_F(Layout, EveryNodeOfTwelveSitsInItsSlotInItsColour) {
   Type("12");
   EXPECT_EQ(form.Model().contentWidth[0], 3902);
@@ -35,21 +35,22 @@ TEST_F(Layout, EveryNodeOfTwelveSitsInItsSlotInItsColour) {
     int node;
     double comboLeft, comboTop, labelLeft, labelTop;
     QString caption;
-    bool prime;
-  } nodes[] = {{1, 3239, 315, 3621.5, 195, "12", false},
-               {2, 2264, 1260, 3351.5, 487.5, "6", false},
-               {3, 4214, 1260, 3891.5, 487.5, "2", true},
-               {4, 1776.5, 2205, 3216.5, 780, "3", true},
-               {5, 2751.5, 2205, 3486.5, 780, "2", true}};
+  } nodes[] = {{1, 3239, 315, 3621.5, 195, "12"},
+               {2, 2264, 1260, 3351.5, 487.5, "6"},
+               {3, 4214, 1260, 3891.5, 487.5, "2"},
+               {4, 1776.5, 2205, 3216.5, 780, "3"},
+               {5, 2751.5, 2205, 3486.5, 780, "2"}};
   for (const auto& n : nodes) {
     SCOPED_TRACE(testing::Message() << "node " << n.node);
-    EXPECT_EQ(NodeCombo(n.node).rect, (fake::Rect{n.comboLeft, n.comboTop, 975, 315}));
-    EXPECT_EQ(NodeLabel(n.node).rect, (fake::Rect{n.labelLeft, n.labelTop, 270, 195}));
-    EXPECT_EQ(NodeCombo(n.node).backColor, n.prime ? FactorTree::kYellow : FactorTree::kWhite);
-    EXPECT_EQ(NodeLabel(n.node).foreColor, n.prime ? FactorTree::kBlue : FactorTree::kBlack);
-    EXPECT_EQ(NodeLabel(n.node).caption, n.caption);
-    EXPECT_EQ(NodeCombo(n.node).visible, n.node != 1) << "the root box stands in for node 1";
-    EXPECT_TRUE(NodeLabel(n.node).visible);
+    const fake::ComboBox& combo = NodeCombo(n.node);
+    const fake::Label& label = NodeLabel(n.node);
+    const bool prime = n.node > 2;
+    EXPECT_EQ(combo.rect, (fake::Rect{n.comboLeft, n.comboTop, 975, 315}));
+    EXPECT_EQ(label.rect, (fake::Rect{n.labelLeft, n.labelTop, 270, 195}));
+    EXPECT_EQ(combo.backColor, prime ? FactorTree::kYellow : FactorTree::kWhite);
+    EXPECT_EQ(label.foreColor, prime ? FactorTree::kBlue : FactorTree::kBlack);
+    EXPECT_EQ(std::tuple(label.caption, combo.visible, label.visible),
+              std::tuple(n.caption, n.node != 1, true));
   }
 }
 
@@ -70,10 +71,11 @@ TEST_F(Layout, LinesJoinParentsToChildrenWithTheCanvasPen) {
                                                             {3756.5, 390, 4026.5, 487.5}}));
 }
 
+// An edit of the root box that is no number is ignored until a layout writes the root back.
 TEST_F(Layout, ALayoutWritesBackAnEditedRootBoxDrawingTheSamePicture) {
   Type("12");
-  form.box[0].SetText("12x");  // an edit of the root box that is no number is ignored ...
-  form.LayoutTree();           // ... until a layout writes the root back
+  form.box[0].SetText("12x");
+  form.LayoutTree();
   EXPECT_EQ(form.box[0].text, "12");
   EXPECT_EQ(LineEnds(form.canvas[0], 2), kTwelvesComboLines);
 }
@@ -85,9 +87,11 @@ TEST_F(Layout, ScrollingDownMovesTheWholePictureUp) {
   EXPECT_EQ(LineEnds(form.canvas[0], 2)[0], (Ends{3726.5, 530, 2751.5, 1160}));
 }
 
+// A 9 measures 15 twips more than other characters; in 127 x 9721 a divisor with a 9 measures
+// wider than the entry itself.
 TEST_F(Layout, CaptionsTakeTheWidthOfTheWidestGroupedNumberOfTheirDigits) {
-  form.labels.Item(1).wideDigit = u'9';  // a 9 measures 15 twips more than other characters
-  Type("1234567");  // 127 x 9721: a divisor with a 9 measures wider than the entry itself
+  form.labels.Item(1).wideDigit = u'9';
+  Type("1234567");
   EXPECT_EQ(NodeLabel(1).caption, "1,234,567");
   EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 105) << "as wide as 9,999,999 and a 9";
   form.labels.Item(1).wideDigit = u'\0';
@@ -95,14 +99,14 @@ TEST_F(Layout, CaptionsTakeTheWidthOfTheWidestGroupedNumberOfTheirDigits) {
   EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 90) << "its own caption when digits measure alike";
 }
 
+// 24 = 3 x 8: node 2 is a prime leaf now, node 3 = 8 grows instead; lines 1-2, 1-3, 3-6, 3-7,
+// 6-12, 6-13 remain.
 TEST_F(Layout, DroppedNodesAreHiddenWithoutLines) {
-  Type("24");    // 24; 12, 2; 6, 2; 3, 2
-  Pick(2, "3");  // 24 = 3 x 8: node 2 is a prime leaf now, node 3 = 8 grows instead
-  for (const int node : {4, 5, 8, 9}) {
-    EXPECT_FALSE(NodeCombo(node).visible) << node;
-    EXPECT_FALSE(NodeLabel(node).visible) << node;
-  }
-  EXPECT_EQ(form.canvas[0].lines.size(), 6u);  // 1-2, 1-3, 3-6, 3-7, 6-12, 6-13
+  Type("24");
+  Pick(2, "3");
+  for (const int node : {4, 5, 8, 9})
+    EXPECT_FALSE(NodeCombo(node).visible || NodeLabel(node).visible) << node;
+  EXPECT_EQ(form.canvas[0].lines.size(), 6u);
   EXPECT_EQ(form.canvas[1].lines.size(), 6u);
 }
 

@@ -8,14 +8,14 @@
 
 namespace {
 
-// Labels loaded for the nodes 1, 2, 4, 2, 5, 3, 4 in turn, element 1 standing for node 1.
+// Labels loaded for the nodes 1, 2, 4, 2, 5, 3, 4 in turn, element 1 standing for node 1; each
+// node owns an element in the order of first visit.
 class NodeControls : public ::testing::Test {
  protected:
   NodeControls() { labels.Add(1, {120, 60, 182, 195}).tag = "1"; }
 
   static constexpr double kVisits[] = {1, 2, 4, 2, 5, 3, 4};
-  // node, element index: in the order of first visit.
-  static constexpr std::pair<double, double> kElements[] = {{1, 1}, {2, 2}, {4, 3}, {5, 4}, {3, 5}};
+  static constexpr std::pair<double, int> kElements[] = {{1, 1}, {2, 2}, {4, 3}, {5, 4}, {3, 5}};
   fake::LabelArray labels;
 };
 
@@ -37,10 +37,8 @@ TEST_F(NodeControls, ElementsByTagFollowTheOrderOfFirstVisit) {
 TEST_F(NodeControls, TheIndexByNodeIdAnswersAsTheTagsDo) {
   modMain::NodeIndex index;
   for (const double node : kVisits) index.Ensure(labels, node);
-  for (const auto& [node, element] : kElements) {
-    EXPECT_EQ(index.ElementOf(node), element) << node;
-    EXPECT_EQ(index.NodeOf(static_cast<int>(element)), node) << element;
-  }
+  for (const auto& [node, element] : kElements)
+    EXPECT_EQ(std::pair(index.ElementOf(node), index.NodeOf(element)), std::pair(element, node));
   index.UnloadAll(labels);
   EXPECT_EQ(labels.Indices(), std::vector<int>{1});
   EXPECT_EQ(std::tuple(index.NodeOf(1), index.ElementOf(1), index.ElementOf(2), index.NodeOf(2)),

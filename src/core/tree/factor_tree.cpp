@@ -453,7 +453,8 @@ void FactorTree::cmbPrimFact_KeyDown(int index, int keyCode, int) {
 
 void FactorTree::StepChoice(int index, int step) {
   toolkit::ComboBox& combo = c_.cmbPrimFact.Item(index);
-  const QStringList& items = combo.Items()->Texts();
+  const std::shared_ptr<const toolkit::ItemSource> source = combo.Items();
+  const QStringList& items = source->Texts();
   const qsizetype at =
       items.indexOf(modMain::PlainText(model_.nodeValue(comboNodes_.NodeOf(index))));
   if (at < 0 || at + step < 0 || at + step >= items.size()) return;

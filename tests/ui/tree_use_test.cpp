@@ -115,14 +115,32 @@ TEST_F(TreeUse, TheWheelScrollsTheTreeANodeHeightANotch) {
 TEST_F(TreeUse, KeysOnTheCanvasScrollTheTree) {
   Type("1024");
   Canvas(0).setFocus();
-  const int x = HScroll(0).Value();
-  QTest::keyClick(&Canvas(0), Qt::Key_Right);
-  EXPECT_EQ(HScroll(0).Value(), x + Combo(1).Height());
-  QTest::keyClick(&Canvas(0), Qt::Key_Home);
-  QTest::keyClick(&Canvas(0), Qt::Key_PageDown);
-  EXPECT_EQ(VScroll(0).Value(), std::min(VScroll(0).Max(), Canvas(0).View()->height() * 15));
+  const int h = Combo(1).Height(), page = Canvas(0).View()->height() * 15;
+  QTest::keyClick(&Canvas(0), Qt::Key_Down);  // room for Up
+  const struct {
+    const char* name;
+    Qt::Key key;
+    QtScrollBar& bar;
+    int by;
+  } keys[] = {{"Right", Qt::Key_Right, HScroll(0), h},
+              {"Left", Qt::Key_Left, HScroll(0), -h},
+              {"Down", Qt::Key_Down, VScroll(0), h},
+              {"Up", Qt::Key_Up, VScroll(0), -h},
+              {"Page Down", Qt::Key_PageDown, VScroll(0), page},
+              {"Page Up", Qt::Key_PageUp, VScroll(0), -page}};
+  for (const auto& k : keys) {
+    SCOPED_TRACE(k.name);
+    const int before = k.bar.Value();
+    QTest::keyClick(&Canvas(0), k.key);
+    EXPECT_EQ(k.bar.Value(), before + k.by);
+  }
+  const int v = VScroll(0).Value();  // a bar's own arrow steps by a node height too
+  VScroll(0).triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(VScroll(0).Value(), v + h);
   QTest::keyClick(&Canvas(0), Qt::Key_End);
   EXPECT_EQ(VScroll(0).Value(), VScroll(0).Max());
+  QTest::keyClick(&Canvas(0), Qt::Key_Home);
+  EXPECT_EQ(VScroll(0).Value(), 0);
 }
 
 // Dragging the background 20 px left and 10 px up pans the tree with the pointer.

@@ -100,15 +100,34 @@ void BM_EntryRefresh(benchmark::State& state, const char* entry) {
   }
 }
 
+// Typing one of `entries` after another, each iteration timing one entry.
+void BM_EntriesInTurn(benchmark::State& state, const std::vector<const char*>& entries) {
+  std::size_t next = 0;
+  for (auto _ : state) {
+    TypeEntry(entries[next]);
+    next = (next + 1) % entries.size();
+  }
+}
+
 // The same as BM_EntryRefresh, by the floor: its content shown, the previous one cleared with the
 // timing paused.
 void BM_EntryFloor(benchmark::State& state, const char* entry) {
-  static RefreshFloor floor;
+  static RefreshFloor floor(*window);
   for (auto _ : state) {
     state.PauseTiming();
     floor.Clear();
     state.ResumeTiming();
     floor.Show(entry);
+  }
+}
+
+// The same as BM_EntriesInTurn, by the floor.
+void BM_FloorInTurn(benchmark::State& state, const std::vector<const char*>& entries) {
+  static RefreshFloor floor(*window);
+  std::size_t next = 0;
+  for (auto _ : state) {
+    floor.Show(entries[next]);
+    next = (next + 1) % entries.size();
   }
 }
 
@@ -132,16 +151,20 @@ class RatioReporter : public benchmark::ConsoleReporter {
       std::printf("refresh / floor %-40s %.2f\n", name.substr(refresh.size()).c_str(),
                   time / floor->second);
     }
+    const auto pick = medians_.find("BM_PickRefresh/node2_of_222622144044300");
+    const auto entry = medians_.find("BM_EntryRefresh/divisors13824_222622144044300");
+    if (pick != medians_.end() && entry != medians_.end() && entry->second > 0)
+      std::printf("pick at node 2 / entry of 222622144044300 %.2f\n", pick->second / entry->second);
   }
 
  private:
   std::map<std::string, double> medians_;
 };
 
-// A pick in the list of node 2 of 49152 = 2^14 x 3, alternating between the splits 2 x 24576 and
-// 3 x 16384, so that every pick changes the node and the whole tree below the root is rebuilt.
-void BM_PickRefresh(benchmark::State& state) {
-  TypeEntry("49152");
+// A pick in the list of node 2 of the named entry, alternating between its first two items, so
+// that every pick changes the node and the whole tree below the root is rebuilt.
+void BM_PickRefresh(benchmark::State& state, const char* entry) {
+  TypeEntry(entry);
   Choice choice;
   for (QtComboBox* c : PickableCombos()) {
     if (c->Tag() == "2") choice.combo = c;
@@ -236,8 +259,11 @@ void RegisterAll() {
       {"prime_999999999999989", "999999999999989"},
       {"semiprime_999996483443777", "999996483443777"},
       {"divisors13824_222622144044300", "222622144044300"},
+      {"divisors10752_89048857617720", "89048857617720"},
       {"n999999999999999", "999999999999999"},
       {"two_to_15_32768", "32768"},
+      {"two_to_14_times_prime_999999999852544", "999999999852544"},
+      {"three_to_15_14348907", "14348907"},
       {"two_to_49_562949953421312", "562949953421312"},
   };
   for (const auto& [name, entry] : kEntries) {
@@ -246,7 +272,16 @@ void RegisterAll() {
     Register(std::string("BM_EntryFloor/") + name,
              [entry](benchmark::State& state) { BM_EntryFloor(state, entry); });
   }
-  Register("BM_PickRefresh/node2_of_49152", BM_PickRefresh);
+  static const std::vector<const char*> kWorst = {"222622144044300", "89048857617720", "32768",
+                                                  "999999999852544", "14348907"};
+  Register("BM_EntryRefresh/worst_in_turn",
+           [](benchmark::State& state) { BM_EntriesInTurn(state, kWorst); });
+  Register("BM_EntryFloor/worst_in_turn",
+           [](benchmark::State& state) { BM_FloorInTurn(state, kWorst); });
+  Register("BM_PickRefresh/node2_of_49152",
+           [](benchmark::State& state) { BM_PickRefresh(state, "49152"); });
+  Register("BM_PickRefresh/node2_of_222622144044300",
+           [](benchmark::State& state) { BM_PickRefresh(state, "222622144044300"); });
   constexpr const char* kToggled[][2] = {
       {"divisors13824_222622144044300", "222622144044300"},
       {"two_to_49_562949953421312", "562949953421312"},

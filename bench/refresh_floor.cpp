@@ -6,12 +6,12 @@
 #include <QLocale>
 #include <QScrollBar>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "core/arithmetic/arithmetic.h"
 #include "core/arithmetic/number_text.h"
 #include "report/report_text.h"
+#include "ui/qt_scroll_bar.h"
 
 namespace {
 
@@ -28,17 +28,29 @@ std::vector<double> TreeValues(double entry) {
   return values;
 }
 
+// Where the window's control `name` is, in the window's coordinates.
+QRect RectIn(const QWidget& window, const QString& name) {
+  const QWidget* control = window.findChild<QWidget*>(name);
+  return {control->mapTo(&window, QPoint(0, 0)), control->size()};
+}
+
 }  // namespace
 
-RefreshFloor::RefreshFloor() : window_(std::make_unique<QWidget>()) {
-  auto* layout = new QVBoxLayout(window_.get());
-  for (QWidget*& area : areas_) layout->addWidget(area = new QWidget);
-  layout->addWidget(report_ = new QTextBrowser);
-  for (int i = 0; i < 4; ++i) {
-    bars_[i] = new QScrollBar(i % 2 == 0 ? Qt::Horizontal : Qt::Vertical, areas_[i / 2]);
-    bars_[i]->setGeometry(i % 2 == 0 ? QRect(0, 120, 600, 17) : QRect(600, 0, 17, 120));
+RefreshFloor::RefreshFloor(const QWidget& window) : window_(std::make_unique<QWidget>()) {
+  for (int i = 0; i < 2; ++i) {
+    areas_[i] = new QWidget(window_.get());
+    areas_[i]->setGeometry(RectIn(window, QString("picCanvas_%1").arg(i)));
+    const QPoint origin = areas_[i]->pos();
+    bars_[2 * i] = new QScrollBar(Qt::Horizontal, areas_[i]);
+    bars_[2 * i]->setGeometry(RectIn(window, QString("hsScroll_%1").arg(i)).translated(-origin));
+    bars_[2 * i + 1] = new QScrollBar(Qt::Vertical, areas_[i]);
+    bars_[2 * i + 1]->setGeometry(RectIn(window, QString("vsScroll_%1").arg(i)).translated(-origin));
+    for (QScrollBar* bar : {bars_[2 * i], bars_[2 * i + 1]}) bar->setStyle(QtScrollBar::BarStyle());
   }
-  window_->resize(1280, 800);
+  report_ = new QTextBrowser(window_.get());
+  report_->setGeometry(RectIn(window, "wbPreview"));
+  report_->verticalScrollBar()->setStyle(QtScrollBar::BarStyle());
+  window_->resize(window.size());
   window_->show();
   QCoreApplication::processEvents();
 }
@@ -66,7 +78,10 @@ void RefreshFloor::Show(const QString& entry) {
     bar->setRange(0, static_cast<int>(values.size()) * 100);
     bar->setValue(static_cast<int>(values.size()) * 50);
   }
+  // Laid out once with the bar showing, rather than again when a long report needs it.
+  report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   report_->setHtml(report::ReportText(entry.toDouble(), locale));
+  report_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   QCoreApplication::processEvents();
 }
 

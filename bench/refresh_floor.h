@@ -2,9 +2,10 @@
 // The least a Qt Widgets program does to show what a refresh of the window shows for an entry:
 // the same number of plain editable combo boxes and labels given their texts, placed and shown
 // on two areas with their scroll bars set, and the same report laid out in a QTextBrowser, all of
-// it painted. Boxes and labels are made once and shown again for later entries, as the window
-// loads its node controls again. The refresh benchmark times it beside the window's own refresh
-// of the same entry.
+// it painted. The areas, bars and report have the sizes they have in the window. What the window
+// does to spend less than plain Qt, the floor does too: its bars copy their grooves, its report
+// is laid out once, and its boxes and labels are made once and shown again for later entries.
+// The refresh benchmark times it beside the window's own refresh of the same entry.
 
 #include <QString>
 #include <memory>
@@ -14,7 +15,8 @@ class QWidget;
 
 class RefreshFloor {
  public:
-  RefreshFloor();
+  // Sizes its areas, bars and report as they are in `window`, as laid out now.
+  explicit RefreshFloor(const QWidget& window);
   ~RefreshFloor();
 
   // Shows `entry`'s tree and report, leaving the previous ones to be cleared.

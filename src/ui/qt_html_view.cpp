@@ -7,9 +7,11 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextDocumentFragment>
 #include <cmath>
 
+#include "ui/qt_scroll_bar.h"
 #include "ui/report_accessible.h"
 #include "ui/report_document.h"
 
@@ -76,6 +78,9 @@ QtHtmlView::QtHtmlView(QWidget* container, const QString& name, const TwipRect& 
   colors.setColor(QPalette::Base, Qt::white);
   colors.setColor(QPalette::Text, Qt::black);
   setPalette(colors);
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+    bar->setStyle(QtScrollBar::BarStyle());
+  }
 
   // mousemove is raised for every move over the report, not only while a button is held.
   viewport()->setMouseTracking(true);

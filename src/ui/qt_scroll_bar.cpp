@@ -1,6 +1,10 @@
 #include "ui/qt_scroll_bar.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyleOptionSlider>
 #include <string>
 #include <utility>
@@ -11,16 +15,89 @@ void RefuseNegative(int value, const char* what) {
   if (value < 0) throw toolkit::Refused(std::string(what) + " must not be negative");
 }
 
+// Whether every pixel of `image` is opaque.
+bool Opaque(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(image.pixel(x, y)) != 255) return false;
+    }
+  }
+  return true;
+}
+
+// The application's style, with each bar's groove drawn once for its size and state and then
+// copied. The groove's long edge lines are what the style spends its time on: the raster engine
+// hands every draw of more than about a hundred rows or pixels to worker threads, so a bar drawn
+// afresh on each refresh cost several thread hand-offs. A groove that fills its rectangle is kept
+// without alpha, so that it is copied whole rather than blended row by row; the copy shows
+// exactly the pixels the style draws.
+class GrooveCopyingStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override {
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || bar == nullptr || !(bar->subControls & SC_ScrollBarGroove)) {
+      QProxyStyle::drawComplexControl(control, option, painter, widget);
+      return;
+    }
+    painter->drawPixmap(bar->rect.topLeft(),
+                        Groove(*bar, painter->device()->devicePixelRatioF(), widget));
+    QStyleOptionSlider rest = *bar;
+    rest.subControls &= ~SC_ScrollBarGroove;
+    QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+  }
+
+ private:
+  QPixmap Groove(const QStyleOptionSlider& bar, qreal pixelRatio, const QWidget* widget) const {
+    const QString key = QStringLiteral("kestrelon-groove-%1-%2x%3-%4-%5-%6-%7-%8")
+                            .arg(bar.orientation)
+                            .arg(bar.rect.width())
+                            .arg(bar.rect.height())
+                            .arg(bar.state.toInt())
+                            .arg(bar.activeSubControls.toInt())
+                            .arg(bar.palette.cacheKey())
+                            .arg(pixelRatio)
+                            .arg(bar.direction);
+    QPixmap groove;
+    if (QPixmapCache::find(key, &groove)) return groove;
+    QImage image(bar.rect.size() * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::transparent);
+    QStyleOptionSlider only = bar;
+    only.rect.moveTopLeft({0, 0});
+    only.subControls = SC_ScrollBarGroove;
+    QPainter painter(&image);
+    QProxyStyle::drawComplexControl(CC_ScrollBar, &only, &painter, widget);
+    painter.end();
+    if (Opaque(image)) image = image.convertToFormat(QImage::Format_RGB32);
+    groove = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, groove);
+    return groove;
+  }
+};
+
 }  // namespace
 
 QtScrollBar::QtScrollBar(QWidget* container, const QString& name, const TwipRect& rect,
                          Qt::Orientation orientation)
     : QtControl(container, name, rect) {
+  setStyle(BarStyle());
   setOrientation(orientation);
   setRange(0, 32767);
   setSingleStep(1);
   setPageStep(1);
   connect(this, &QAbstractSlider::valueChanged, this, [this] { Raise(onChange); });
+}
+
+QStyle* QtScrollBar::BarStyle() {
+  static QPointer<QStyle> style;
+  if (style.isNull()) {
+    style = new GrooveCopyingStyle(QApplication::style()->name());
+    style->setParent(qApp);
+  }
+  return style;
 }
 
 int QtScrollBar::Value() const { return value(); }

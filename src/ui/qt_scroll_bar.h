@@ -26,6 +26,10 @@ class QtScrollBar : public QtControl<QScrollBar, toolkit::ScrollBar> {
   int LargeChange() const override;
   void SetLargeChange(int step) override;  // refused when negative
 
+  // The application's style with each groove drawn once for its size and state, then copied:
+  // what every bar paints with. One for all bars, gone with the application.
+  static QStyle* BarStyle();
+
   // The value changed: by the user, by SetValue, or pulled down by a smaller Max.
   std::function<void()> onChange;
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QPointer>
 
 #include "core/arithmetic/number_text.h"
@@ -34,12 +35,17 @@ namespace {
 constexpr toolkit::Color kLightYellow = 0x00C0FFFF;
 constexpr toolkit::Color kCanvasColor = 0x00FFFFFF;
 constexpr int kMaxEntryLength = 15;
+constexpr int kPixmapCacheKilobytes = 2048;
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   // The report asks the right button's state on a press.
   toolkit::SetKeyStateReader(&QtKeyState);
+  // The style keeps a picture of every size of box and bar it has drawn, and trees give the boxes
+  // ever new widths: a small cache holds what one window shows, and memory stays flat over a
+  // long session rather than growing to the default's 10 MB.
+  QPixmapCache::setCacheLimit(kPixmapCacheKilobytes);
   setWindowTitle(tr(kCaption));
   CreateMenus();
   CreateControls();

@@ -263,11 +263,23 @@ void frmMain::KeepNodeFocus(int index, const std::function<void()>& handler) {
 
 void frmMain::Refreshing(const std::function<void()>& handler) {
   QtScrollBar* bars[] = {hsScroll_[0], vsScroll_[0], hsScroll_[1], vsScroll_[1]};
+  std::vector<QWidget*> hiddenViews;
   if (refreshDepth_++ == 0) {
     for (QtScrollBar* bar : bars) bar->HoldRepaints();
+    // Node controls shown in a hidden view appear with the view, in one go. Shown one by one in
+    // a visible view, each would ask the window system where the pointer is, for its enter and
+    // leave events: under X11 a round trip per node. A view holding the focus stays shown, so
+    // that the focus never moves.
+    for (QtPictureBox* canvas : picCanvas_) {
+      QWidget* view = canvas->View();
+      if (view->isHidden() || view->isAncestorOf(QApplication::focusWidget())) continue;
+      view->hide();
+      hiddenViews.push_back(view);
+    }
   }
   SkipOnError(handler);
   if (--refreshDepth_ == 0) {
+    for (QWidget* view : hiddenViews) view->show();
     for (QtScrollBar* bar : bars) bar->ReleaseRepaints();
     SkipOnError([this] { DescribeTrees(); });
     SkipOnError([this] { OrderNodeFocus(); });

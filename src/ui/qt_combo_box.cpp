@@ -140,6 +140,9 @@ void QtComboBox::SetUp() {
   setLineEdit(edit);
   setCompleter(nullptr);
   setModel(list_ = new ItemListModel(this));
+  // Qt answers a reset of the list by writing the edit field twice, empty and then the first
+  // item, each time laying its text out anew; SetItems keeps the text through a reset itself.
+  disconnect(list_, SIGNAL(modelReset()), this, SLOT(_q_modelReset()));
   setInsertPolicy(QComboBox::NoInsert);
   // On Enter, and when focus leaves the field, Qt would pick the item matching the edited text
   // by itself. Only the user picks here, and Enter goes to onKeyDown alone.
@@ -201,7 +204,7 @@ void QtComboBox::SetItems(std::shared_ptr<const toolkit::ItemSource> items) {
   const QString text = Text();
   list_->SetItems(std::move(items));
   setCurrentIndex(-1);
-  setEditText(text);
+  if (Text() != text) setEditText(text);
 }
 
 void QtComboBox::AddItem(const QString& item) { AddItems({item}); }

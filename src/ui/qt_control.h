@@ -160,7 +160,8 @@ class QtControl : public Widget, public Interface {
     } else if (Widget::testAttribute(Qt::WA_SetFont)) {
       Widget::setFont(QFont());
     }
-    Widget::setPalette(from.palette());
+    // Set only when it differs: a palette set again is resolved again for every child.
+    if (!SamePalette(*this, from)) Widget::setPalette(from.palette());
     Widget::setAutoFillBackground(from.autoFillBackground());
     Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));
     Widget::setToolTip(QString());
@@ -176,6 +177,11 @@ class QtControl : public Widget, public Interface {
   static constexpr QPalette::ColorRole kFillRole = kEditField ? QPalette::Base : QPalette::Window;
   static constexpr QPalette::ColorRole kTextRole =
       kEditField ? QPalette::Text : QPalette::WindowText;
+
+  static bool SamePalette(const QWidget& a, const QWidget& b) {
+    return a.testAttribute(Qt::WA_SetPalette) == b.testAttribute(Qt::WA_SetPalette) &&
+           a.palette() == b.palette() && a.palette().resolveMask() == b.palette().resolveMask();
+  }
 
   static void SetTextColors(QPalette& palette, const QColor& color) {
     palette.setColor(QPalette::Text, color);

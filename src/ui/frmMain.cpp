@@ -267,12 +267,17 @@ void frmMain::Refreshing(const std::function<void()>& handler) {
   if (refreshDepth_++ == 0) {
     for (QtScrollBar* bar : bars) bar->HoldRepaints();
     // Node controls shown in a hidden view appear with the view, in one go. Shown one by one in
-    // a visible view, each would ask the window system where the pointer is, for its enter and
-    // leave events: under X11 a round trip per node. A view holding the focus stays shown, so
-    // that the focus never moves.
+    // a visible view, each asks the window system where the pointer is, for its enter and leave
+    // events: under X11 a round trip per node, elsewhere a quick look that costs less than
+    // hiding and showing the view. A view holding the focus stays shown, so that the focus never
+    // moves.
+    static const bool pointerRoundTrip = QGuiApplication::platformName() == QLatin1String("xcb");
     for (QtPictureBox* canvas : picCanvas_) {
       QWidget* view = canvas->View();
-      if (view->isHidden() || view->isAncestorOf(QApplication::focusWidget())) continue;
+      if (!pointerRoundTrip || view->isHidden() ||
+          view->isAncestorOf(QApplication::focusWidget())) {
+        continue;
+      }
       view->hide();
       hiddenViews.push_back(view);
     }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -15,11 +16,12 @@ void RefuseNegative(int value, const char* what) {
   if (value < 0) throw toolkit::Refused(std::string(what) + " must not be negative");
 }
 
-// Whether every pixel of `image` is opaque.
+// Whether every pixel of `image`, 32-bit ARGB, is opaque.
 bool Opaque(const QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (qAlpha(image.pixel(x, y)) != 255) return false;
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    if (!std::all_of(row, row + image.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; })) {
+      return false;
     }
   }
   return true;

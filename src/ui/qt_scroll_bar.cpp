@@ -28,7 +28,7 @@ bool Opaque(const QImage& image) {
 }
 
 // The application's style, with each bar's groove drawn once for its size and state and then
-// copied. The groove's long edge lines are what the style spends its time on: the raster engine
+// copied, and a vertical bar's thumb drawn in bands. The groove's long edge lines are what the style spends its time on: the raster engine
 // hands every draw of more than about a hundred rows or pixels to worker threads, so a bar drawn
 // afresh on each refresh cost several thread hand-offs. A groove that fills its rectangle is kept
 // without alpha, so that it is copied whole rather than blended row by row; the copy shows
@@ -44,14 +44,34 @@ class GrooveCopyingStyle : public QProxyStyle {
       QProxyStyle::drawComplexControl(control, option, painter, widget);
       return;
     }
-    painter->drawPixmap(bar->rect.topLeft(),
-                        Groove(*bar, painter->device()->devicePixelRatioF(), widget));
+    const qreal pixelRatio = painter->device()->devicePixelRatioF();
+    const QPixmap groove = Groove(*bar, pixelRatio, widget);
     QStyleOptionSlider rest = *bar;
     rest.subControls &= ~SC_ScrollBarGroove;
-    QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+    if (bar->orientation == Qt::Horizontal) {
+      painter->drawPixmap(bar->rect.topLeft(), groove);
+      QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+      return;
+    }
+    // A long thumb on a vertical bar is handed to the threads like the groove's lines. Drawn
+    // over the groove in bands too short for that, it shows the same pixels; across a
+    // horizontal bar the bands would shift a pixel of the thumb's edge.
+    for (int top = 0; top < bar->rect.height(); top += kBand) {
+      const QRect band(0, top, bar->rect.width(), std::min(kBand, bar->rect.height() - top));
+      QImage image = groove.copy(QRect(band.topLeft() * pixelRatio, band.size() * pixelRatio))
+                         .toImage();
+      image.setDevicePixelRatio(pixelRatio);
+      QPainter bandPainter(&image);
+      bandPainter.translate(-bar->rect.topLeft() - band.topLeft());
+      QProxyStyle::drawComplexControl(control, &rest, &bandPainter, widget);
+      bandPainter.end();
+      painter->drawImage(bar->rect.topLeft() + band.topLeft(), image);
+    }
   }
 
  private:
+  static constexpr int kBand = 64;  // rows; the raster engine hands 96 rows or more to threads
+
   QPixmap Groove(const QStyleOptionSlider& bar, qreal pixelRatio, const QWidget* widget) const {
     const QString key = QStringLiteral("kestrelon-groove-%1-%2x%3-%4-%5-%6-%7-%8")
                             .arg(bar.orientation)

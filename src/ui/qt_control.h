@@ -164,9 +164,10 @@ class QtControl : public Widget, public Interface {
     if (!SamePalette(*this, from)) Widget::setPalette(from.palette());
     Widget::setAutoFillBackground(from.autoFillBackground());
     Widget::setEnabled(!from.testAttribute(Qt::WA_ForceDisabled));
-    Widget::setToolTip(QString());
-    Widget::setAccessibleName(QString());
-    Widget::setAccessibleDescription(QString());
+    // Each of these tells a screen reader of the change even when there is none.
+    if (!Widget::toolTip().isEmpty()) Widget::setToolTip(QString());
+    if (!Widget::accessibleName().isEmpty()) Widget::setAccessibleName(QString());
+    if (!Widget::accessibleDescription().isEmpty()) Widget::setAccessibleDescription(QString());
     tag_ = from.tag_;
     foreColorSet_ = from.foreColorSet_;
   }

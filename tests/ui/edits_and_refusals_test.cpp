@@ -1,9 +1,6 @@
 // Node edits that are not taken, refused and cut entries, write-backs and small windows.
 
-#include <QClipboard>
-
 #include "support/main_window_fixture.h"
-#include "ui/qt_canvas_view.h"
 
 namespace {
 

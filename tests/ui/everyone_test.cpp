@@ -1,13 +1,6 @@
 // The window for no colour, no mouse, a dark theme, right-to-left locales and plain-text pastes.
 
-#include <QAbstractItemView>
 #include <QAccessible>
-#include <QAccessibleTextInterface>
-#include <QClipboard>
-#include <QLabel>
-#include <QMenu>
-#include <QMimeData>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -37,10 +30,6 @@ TEST_F(Everyone, ControlsSayWhatTheyAre) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Says(Button(i)), std::string("Hide ") + panes[i]);
   QTest::mouseClick(&Button(0), Qt::LeftButton);
   EXPECT_EQ(Says(Button(0)), "Show interactive factor tree");
-  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&Find<QMenu>("mnuView"));
-  ASSERT_NE(view, nullptr);
-  EXPECT_EQ(view->text(QAccessible::Name), "View");
-  EXPECT_EQ(view->child(0)->text(QAccessible::Name), "Compact Trees");
 }
 
 TEST_F(Everyone, NodesSayWhereTheyStandAfterEveryChoice) {
@@ -67,17 +56,6 @@ TEST_F(Everyone, WhatIsReadAloudFollowsEachEntryWithPowersAsPowers) {
   Type("1234567");  // 127 × 9721
   EXPECT_EQ(Says(NodeLabel(2)), "9,721, prime, a factor of 1,234,567");
   EXPECT_TRUE(ReadAloud().contains("1,234,567 = 127 x 9,721")) << ReadAloud().toStdString();
-}
-
-TEST_F(Everyone, TheReportScrollsFromTheKeyboard) {
-  Type("222622144044300");  // a long division table
-  Report().setFocus();
-  const QScrollBar& bar = *Report().verticalScrollBar();
-  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}) {
-    const int before = bar.value();
-    QTest::keyClick(&Report(), key);
-    EXPECT_GT(bar.value(), before) << key;
-  }
 }
 
 TEST_F(Everyone, FixedBackgroundsKeepReadableTextUnderADarkPalette) {

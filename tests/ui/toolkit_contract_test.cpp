@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "support/fake_toolkit.h"
 #include "ui/qt_combo_box_array.h"

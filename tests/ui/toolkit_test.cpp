@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QTest>
 #include <cmath>
-#include <vector>
 
 #include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"

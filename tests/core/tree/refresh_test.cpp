@@ -36,6 +36,7 @@ TEST_F(Refresh, WalksTheTreeInPreOrderWithTheDefaultSplit) {
 
 // At an even node the odd sibling takes the rest of the parent, at an odd node the even one; and
 // every node numbered above the chosen one returns to the default split, also outside its subtree.
+// Each gets its list, the proper divisors of its parent, written again.
 TEST_F(Refresh, AChoiceRecomputesTheSiblingAndEveryNodeAbove) {
   const struct {
     const char* name;
@@ -43,17 +44,26 @@ TEST_F(Refresh, AChoiceRecomputesTheSiblingAndEveryNodeAbove) {
     std::vector<std::pair<int, QString>> picks;
     std::vector<int> nodes;
     Doubles values;
-  } cases[] = {{"12, node 2 split 4 x 3", "12", {{2, "4"}}, {2, 3, 4, 5}, {4, 3, 2, 2}},
-               {"then node 3 split 2 x 6", "12", {{2, "4"}, {3, "2"}}, {2, 3, 4, 5}, {6, 2, 3, 2}},
-               {"36 = 6 x 6 with node 3 split 2 x 3", "36", {{2, "6"}, {6, "2"}}, {6, 7}, {2, 3}},
-               {"then node 2 split 3 x 2", "36", {{2, "6"}, {6, "2"}, {5, "3"}}, {6, 7}, {3, 2}}};
+  } cases[] = {
+      {"12 split 4 x 3 at node 2", "12", {{2, "4"}}, {2, 3, 4, 5}, {4, 3, 2, 2}},
+      {"then 6 x 2 at node 3", "12", {{2, "4"}, {3, "2"}}, {2, 3, 4, 5}, {6, 2, 3, 2}},
+      {"36 = 6 x 6, node 3 split 2 x 3 at node 6", "36", {{2, "6"}, {6, "2"}}, {6, 7}, {2, 3}},
+      {"then node 2 split 2 x 3 at node 5", "36", {{2, "6"}, {6, "2"}, {5, "3"}}, {6, 7}, {3, 2}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Type(c.entry);
-    for (const auto& [node, item] : c.picks) Pick(node, item);
+    for (const auto& pick : c.picks) {
+      if (&pick == &c.picks.back()) {  // the last choice writes the lists it recomputes again
+        for (const int other : c.nodes)
+          if (other != pick.first) NodeCombo(other).items.clear();
+      }
+      Pick(pick.first, pick.second);
+    }
     EXPECT_EQ(Values(c.nodes), c.values);
-    for (const int node : c.nodes)
+    for (const int node : c.nodes) {
       EXPECT_EQ(NodeCombo(node).text.toDouble(), form.Model().nodeValue(node)) << node;
+      EXPECT_EQ(NodeCombo(node).items, NodeChoices(form.Model().nodeValue(node / 2))) << node;
+    }
   }
 }
 

@@ -1,4 +1,4 @@
-// The program's start and end through its main window.
+// The program's start and end through its main window, and the about box it shows.
 
 #include "app/start.h"
 
@@ -7,12 +7,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTimer>
 
 #include "app/frmAbout.h"
 #include "app/program_icon.h"
+#include "program_info.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -35,11 +38,10 @@ class Start : public ::testing::Test {
 TEST_F(Start, MainShowsTheWindowMaximisedWithItsIcon) {
   EXPECT_EQ(window->windowTitle(), "Kestrelon (Prime Factorization)");
   EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
-  const QIcon icon = window->windowIcon();  // a picture at every size it ships
-  for (int size : {16, 32, 48, 64, 128, 256}) {
-    const QPixmap picture = icon.pixmap(QSize(size, size));
-    EXPECT_EQ(picture.size(), QSize(size, size)) << size;
-    EXPECT_TRUE(picture.hasAlphaChannel()) << size;
+  for (int size : {16, 32, 48, 64, 128, 256}) {  // a picture at every size it ships
+    const QPixmap picture = window->windowIcon().pixmap(QSize(size, size));
+    EXPECT_EQ(std::pair(picture.size(), picture.hasAlphaChannel()),
+              std::pair(QSize(size, size), true));
   }
 }
 
@@ -85,6 +87,43 @@ TEST(Language, QtsOwnWordsFollowTheProgramsLanguage) {
   EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "&Rückgängig");
   modMain::UseLanguage(QLocale::c());
   EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "&Undo");
+}
+
+TEST(AboutTest, IsAFixedSizeBoxWithOnlyACloseButton) {
+  frmAbout box(nullptr);
+  EXPECT_EQ(box.minimumSize(), box.maximumSize());
+  const auto buttons =
+      Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+  EXPECT_EQ(box.windowFlags() & buttons, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+}
+
+TEST(AboutTest, ShowsTheConfiguredVersion) {
+  frmAbout box(nullptr);
+  EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("lblinfo_1"))->text(),
+            QString("Kestrelon (Prime Factorization) version ") + program_info::kVersion);
+}
+
+TEST(AboutTest, EveryLineFitsWhollyAboveTheSeparatorInEveryLanguage) {
+  for (const char* locale : {"C", "de_DE", "fr_FR", "es_ES"}) {
+    modMain::UseLanguage(QLocale(QString::fromLatin1(locale)));
+    frmAbout box(nullptr);
+    const auto* line = box.findChild<QFrame*>(QStringLiteral("Line1"));
+    EXPECT_EQ(line->geometry().topLeft(), QPoint(4, 172));
+    const auto labels = box.findChildren<QLabel*>();
+    ASSERT_GE(labels.size(), 5);
+    for (const QLabel* label : labels) {
+      const QRect room = label->geometry();
+      const QSize needed = label->wordWrap()
+                               ? QSize(room.width(), label->heightForWidth(room.width()))
+                               : label->sizeHint();
+      SCOPED_TRACE(locale + (" " + label->objectName().toStdString()));
+      EXPECT_LE(needed.width(), room.width());
+      EXPECT_LE(needed.height(), room.height());
+      EXPECT_LT(room.bottom(), line->y());
+      EXPECT_LE(room.right(), box.width());
+    }
+  }
+  modMain::UseLanguage(QLocale::c());
 }
 
 }  // namespace

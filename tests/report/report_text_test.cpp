@@ -5,8 +5,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
-#include <utility>
-#include <vector>
 
 namespace {
 

@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +21,7 @@
 #include "app/start.h"
 #include "core/arithmetic/number_text.h"
 #include "ui/frmMain.h"
+#include "ui/qt_canvas_view.h"
 #include "ui/qt_combo_box.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_html_view.h"
@@ -75,12 +80,21 @@ class MainWindowTest : public ::testing::Test {
     QTest::keyClicks(&Entry(), text);
   }
 
-  // The shown node combo box that carries the node's tag.
-  QtComboBox& NodeCombo(double node) {
-    const QRegularExpression elements("^cmbPrimFact_");
-    for (QtComboBox* element : window->findChildren<QtComboBox*>(elements))
+  // The shown element of a node array ("cmbPrimFact", "lblPrimFact") that carries the node's tag.
+  template <class T>
+  T& Node(const QString& array, double node) {
+    for (T* element : window->findChildren<T*>(QRegularExpression('^' + array + '_')))
       if (!element->isHidden() && element->Tag() == modMain::PlainText(node)) return *element;
     throw std::runtime_error("no element for node " + modMain::PlainText(node).toStdString());
+  }
+  QtComboBox& NodeCombo(double node) { return Node<QtComboBox>("cmbPrimFact", node); }
+  QtLabel& NodeLabel(double node) { return Node<QtLabel>("lblPrimFact", node); }
+
+  // Turns the mouse wheel over a widget by `angle` (120 a notch).
+  void Wheel(QWidget* over, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
+    QWheelEvent wheel({5, 5}, over->mapToGlobal(QPointF(5, 5)), {}, angle, {}, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &wheel);
   }
 
   // Picks an item of a node's list, as the open list reports a user's pick.

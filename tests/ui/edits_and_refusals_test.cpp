@@ -1,10 +1,6 @@
 // Node edits that are not taken, refused and cut entries, write-backs and small windows.
 
-#include <QClipboard>
-#include <QWheelEvent>
-
 #include "support/main_window_fixture.h"
-#include "ui/qt_canvas_view.h"
 
 namespace {
 
@@ -84,9 +80,7 @@ TEST_F(EditsAndRefusals, AWriteBackOfTheShownNumberKeepsTheChoices) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
   }
-  QWheelEvent wheel({5, 5}, Canvas(0).mapToGlobal(QPointF(5, 5)), {}, {0, -120}, {}, {},
-                    Qt::NoScrollPhase, false);
-  QApplication::sendEvent(Canvas(0).View(), &wheel);
+  Wheel(Canvas(0).View(), {0, -120});
   EXPECT_EQ(Model().nodeValue(2), 12);
   EXPECT_EQ(std::pair(RootBox().Text(), Entry().Text()), std::pair(QString("360"), QString("360")));
 }

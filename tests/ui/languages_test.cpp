@@ -1,6 +1,5 @@
 // The window in German, French and Spanish; English words are checked by the other tests.
 
-#include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QStyleOptionButton>

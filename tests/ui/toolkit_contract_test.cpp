@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "support/fake_toolkit.h"
 #include "ui/qt_combo_box_array.h"
@@ -94,16 +91,30 @@ TYPED_TEST(ToolkitContract, ScrollBarRaisesChangeOnEveryNewValue) {
   EXPECT_EQ(seen, (std::vector<int>{70000, 40000, 0}));
 }
 
+// The steps set are kept through the refusals.
 TYPED_TEST(ToolkitContract, ScrollBarRefusesValuesOutsideZeroToMax) {
   toolkit::ScrollBar& bar = *this->bar;
   bar.SetMax(40000);
   bar.SetValue(40000);
+  bar.SetSmallChange(3);
+  bar.SetLargeChange(500);
   EXPECT_THROW(bar.SetValue(40001), Refused);
   EXPECT_THROW(bar.SetValue(-1), Refused);
   EXPECT_THROW(bar.SetMax(-1), Refused);
   EXPECT_THROW(bar.SetSmallChange(-1), Refused);
   EXPECT_THROW(bar.SetLargeChange(-1), Refused);
-  EXPECT_EQ(this->BarState(), std::tuple(40000, 40000, 1, 1));
+  EXPECT_EQ(this->BarState(), std::tuple(40000, 40000, 3, 500));
+}
+
+TYPED_TEST(ToolkitContract, ComboBoxKeepsItsTextWhileItsListIsWritten) {
+  toolkit::ComboBox& combo = this->combos->Item(1);
+  combo.SetText("6");
+  combo.Clear();
+  combo.AddItems({"2", "3", "4", "6"});
+  combo.AddItem("12");
+  EXPECT_EQ(std::tuple(combo.Text(), combo.ListCount(), combo.List(4)),
+            std::tuple(QString("6"), 5, QString("12")));
+  EXPECT_THROW(combo.List(5), Refused);
 }
 
 TYPED_TEST(ToolkitContract, ArrayLoadsAHiddenCopyOfTheLowestElementWithoutListItems) {

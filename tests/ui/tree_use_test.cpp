@@ -1,23 +1,12 @@
 // Using the trees in the real window: keys, pixels, painting, wheel, drag, Tab, focus and lists.
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QSignalSpy>
-#include <QWheelEvent>
 
 #include "support/main_window_fixture.h"
-#include "ui/qt_canvas_view.h"
 
 namespace {
 
-class TreeUse : public MainWindowTest {
- protected:
-  void Wheel(QWidget* over, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
-    QWheelEvent wheel({5, 5}, over->mapToGlobal(QPointF(5, 5)), {}, angle, {}, modifiers,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(over, &wheel);
-  }
-};
+using TreeUse = MainWindowTest;
 
 TEST_F(TreeUse, TheEntryDropsTypedLetters) {
   Type("1a2");
@@ -34,15 +23,12 @@ TEST_F(TreeUse, APickLeavesTheReportWhereTheReaderIsInIt) {
   EXPECT_EQ(scroll.value(), scroll.maximum());
 }
 
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
+struct PaintCounter : QObject {
   bool eventFilter(QObject*, QEvent* event) override {
     paints += event->type() == QEvent::Paint;
     return false;
   }
+  int paints = 0;
 };
 
 // Every refresh sets the bars to 0 and back; one that leaves them as they were paints nothing.
@@ -92,51 +78,46 @@ TEST_F(TreeUse, TheBarsEndAtTheCanvasInnerEdgesAtFractionalSizes) {
   }
 }
 
-// One notch, or one key press, moves a combo box's height; Page Down a view.
-TEST_F(TreeUse, TheWheelScrollsTheTreeANodeHeightANotch) {
+// A step is a combo box's height and a page what the view shows, whether the wheel turns a notch
+// (120) over the view, sideways with Shift or over a bar; an arrow or page key is pressed on the
+// canvas; or a bar's own arrow is clicked. The tree moves with the bar.
+TEST_F(TreeUse, TheWheelKeysAndArrowsScrollTheTreeByWhatAPersonSees) {
   Type("1024");
-  const double h = Combo(1).Height();
   QWidget* view = Canvas(0).View();
-  const int x0 = HScroll(0).Value();
-  const double left = RootBox().Left(), top = RootBox().Top();
-  Wheel(view, {0, -120});
-  EXPECT_EQ(VScroll(0).Value(), h);
-  EXPECT_DOUBLE_EQ(RootBox().Top(), top - h);
-  Wheel(view, {0, 360});  // held at 0
-  EXPECT_EQ(VScroll(0).Value(), 0);
-  Wheel(view, {0, -120}, Qt::ShiftModifier);
-  Wheel(&HScroll(0), {0, -240});
-  EXPECT_EQ(HScroll(0).Value(), x0 + 3 * h);
-  EXPECT_DOUBLE_EQ(RootBox().Left(), left - 3 * h);
-  Wheel(&NodeCombo(2), {0, -120});  // a node passes the wheel on to the canvas: no pick
-  EXPECT_EQ(NodeCombo(2).Text(), "512");
-}
-
-TEST_F(TreeUse, KeysOnTheCanvasScrollTheTree) {
-  Type("1024");
-  Canvas(0).setFocus();
-  const int h = Combo(1).Height(), page = Canvas(0).View()->height() * 15;
-  QTest::keyClick(&Canvas(0), Qt::Key_Down);  // room for Up
+  const int h = Combo(1).Height(), page = view->height() * 15;
+  const auto wheel = [this](QWidget* over, int angle, Qt::KeyboardModifiers modifiers = {}) {
+    return [=, this] { Wheel(over, {0, angle}, modifiers); };
+  };
+  const auto key = [this](Qt::Key key) { return [=, this] { QTest::keyClick(&Canvas(0), key); }; };
   const struct {
     const char* name;
-    Qt::Key key;
+    std::function<void()> scroll;
     QtScrollBar& bar;
     int by;
-  } keys[] = {{"Right", Qt::Key_Right, HScroll(0), h},
-              {"Left", Qt::Key_Left, HScroll(0), -h},
-              {"Down", Qt::Key_Down, VScroll(0), h},
-              {"Up", Qt::Key_Up, VScroll(0), -h},
-              {"Page Down", Qt::Key_PageDown, VScroll(0), page},
-              {"Page Up", Qt::Key_PageUp, VScroll(0), -page}};
-  for (const auto& k : keys) {
-    SCOPED_TRACE(k.name);
-    const int before = k.bar.Value();
-    QTest::keyClick(&Canvas(0), k.key);
-    EXPECT_EQ(k.bar.Value(), before + k.by);
+  } steps[] = {
+      {"a notch over the view", wheel(view, -120), VScroll(0), h},
+      {"three notches back, held at 0", wheel(view, 360), VScroll(0), -h},
+      {"a notch with Shift", wheel(view, -120, Qt::ShiftModifier), HScroll(0), h},
+      {"two notches over a bar", wheel(&HScroll(0), -240), HScroll(0), 2 * h},
+      {"Right", key(Qt::Key_Right), HScroll(0), h},
+      {"Left", key(Qt::Key_Left), HScroll(0), -h},
+      {"Down", key(Qt::Key_Down), VScroll(0), h},
+      {"Up", key(Qt::Key_Up), VScroll(0), -h},
+      {"Page Down", key(Qt::Key_PageDown), VScroll(0), page},
+      {"Page Up", key(Qt::Key_PageUp), VScroll(0), -page},
+      {"a bar's arrow", [&] { VScroll(0).triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+       VScroll(0), h}};
+  Canvas(0).setFocus();
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.name);
+    const int before = s.bar.Value();
+    const double at = &s.bar == &VScroll(0) ? RootBox().Top() : RootBox().Left();
+    s.scroll();
+    EXPECT_EQ(s.bar.Value(), before + s.by);
+    EXPECT_DOUBLE_EQ(&s.bar == &VScroll(0) ? RootBox().Top() : RootBox().Left(), at - s.by);
   }
-  const int v = VScroll(0).Value();  // a bar's own arrow steps by a node height too
-  VScroll(0).triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(VScroll(0).Value(), v + h);
+  Wheel(&NodeCombo(2), {0, -120});
+  EXPECT_EQ(NodeCombo(2).Text(), "512") << "a node takes no pick from the wheel";
   QTest::keyClick(&Canvas(0), Qt::Key_End);
   EXPECT_EQ(VScroll(0).Value(), VScroll(0).Max());
   QTest::keyClick(&Canvas(0), Qt::Key_Home);

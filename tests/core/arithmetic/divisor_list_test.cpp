@@ -4,8 +4,6 @@
 #include <iomanip>
 #include <limits>
 #include <stdexcept>
-#include <utility>
-#include <vector>
 
 #include "core/arithmetic/arithmetic.h"
 #include "support/random_arguments.h"

@@ -3,10 +3,6 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "core/arithmetic/arithmetic.h"
 #include "support/textbook.h"

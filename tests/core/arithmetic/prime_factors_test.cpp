@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
-#include <utility>
-#include <vector>
 
 namespace {
 

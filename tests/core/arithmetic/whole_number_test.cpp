@@ -4,9 +4,6 @@
 #include <iomanip>
 #include <limits>
 #include <stdexcept>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "core/arithmetic/arithmetic.h"
 #include "support/random_arguments.h"

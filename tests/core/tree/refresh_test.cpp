@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <random>
-#include <utility>
 
+#include "core/tree/node_choices.h"
 #include "report/report_text.h"
 #include "support/fake_tree_form.h"
 
@@ -34,44 +34,37 @@ TEST_F(Refresh, WalksTheTreeInPreOrderWithTheDefaultSplit) {
   }
 }
 
-TEST_F(Refresh, NodeListsOfferTheProperDivisorsOfTheParent) {
-  Type("12");
-  for (const int node : {2, 3}) EXPECT_EQ(NodeCombo(node).items, QStringList({"2", "3", "4", "6"}));
-  EXPECT_EQ(NodeCombo(4).items, QStringList({"2", "3"}));  // parent 6
-  EXPECT_EQ(QStringList({NodeCombo(2).text, NodeCombo(3).text}), QStringList({"6", "2"}));
-  Type("32");
-  EXPECT_EQ(NodeCombo(4).items, QStringList({"2", "4", "8"}));  // parent 16: 4 once
-}
-
-// Nodes 4, 5 split the choice; its odd sibling 3 takes 12 / 4; the report stays the entry's.
-TEST_F(Refresh, ChoiceAtEvenNodeRecomputesOddSibling) {
-  Type("12");
-  Pick(2, "4");
-  EXPECT_EQ(Values({2, 3, 4, 5}), (Doubles{4, 3, 2, 2}));
-  EXPECT_EQ(NodeCombo(3).text, "3");
-  EXPECT_EQ(form.document.bodies.at(1), form.document.bodies.at(0)) << "the same report";
-}
-
-// Its even sibling becomes 12 / 2 and gets its list again.
-TEST_F(Refresh, ChoiceAtOddNodeRecomputesEvenSiblingWithItsList) {
-  Type("12");
-  Pick(2, "4");
-  NodeCombo(2).items.clear();
-  Pick(3, "2");
-  EXPECT_EQ(Values({2, 3, 4, 5}), (Doubles{6, 2, 3, 2}));
-  EXPECT_EQ(NodeCombo(2).text, "6");
-  EXPECT_EQ(NodeCombo(2).items, QStringList({"2", "3", "4", "6"}));
-}
-
-// 36 = 6 x 6 with node 3 split 2 x 3; a new split of node 2 returns nodes 6, 7 to the default.
-TEST_F(Refresh, ChoiceResetsEveryNodeNumberedAboveItAlsoOutsideItsSubtree) {
-  Type("36");
-  Pick(2, "6");
-  Pick(6, "2");
-  EXPECT_EQ(form.Model().nodeValue(7), 3);
-  Pick(5, "3");
-  EXPECT_EQ(Values({6, 7}), (Doubles{3, 2}));
-  EXPECT_EQ(NodeCombo(6).text, "3");
+// At an even node the odd sibling takes the rest of the parent, at an odd node the even one; and
+// every node numbered above the chosen one returns to the default split, also outside its subtree.
+// Each gets its list, the proper divisors of its parent, written again.
+TEST_F(Refresh, AChoiceRecomputesTheSiblingAndEveryNodeAbove) {
+  const struct {
+    const char* name;
+    QString entry;
+    std::vector<std::pair<int, QString>> picks;
+    std::vector<int> nodes;
+    Doubles values;
+  } cases[] = {
+      {"12 split 4 x 3 at node 2", "12", {{2, "4"}}, {2, 3, 4, 5}, {4, 3, 2, 2}},
+      {"then 6 x 2 at node 3", "12", {{2, "4"}, {3, "2"}}, {2, 3, 4, 5}, {6, 2, 3, 2}},
+      {"36 = 6 x 6, node 3 split 2 x 3 at node 6", "36", {{2, "6"}, {6, "2"}}, {6, 7}, {2, 3}},
+      {"then node 2 split 2 x 3 at node 5", "36", {{2, "6"}, {6, "2"}, {5, "3"}}, {6, 7}, {3, 2}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Type(c.entry);
+    for (const auto& pick : c.picks) {
+      if (&pick == &c.picks.back()) {  // the last choice writes the lists it recomputes again
+        for (const int other : c.nodes)
+          if (other != pick.first) NodeCombo(other).items.clear();
+      }
+      Pick(pick.first, pick.second);
+    }
+    EXPECT_EQ(Values(c.nodes), c.values);
+    for (const int node : c.nodes) {
+      EXPECT_EQ(NodeCombo(node).text.toDouble(), form.Model().nodeValue(node)) << node;
+      EXPECT_EQ(NodeCombo(node).items, NodeChoices(form.Model().nodeValue(node / 2))) << node;
+    }
+  }
 }
 
 // Enter on a text that is no item beeps and leaves it.
@@ -169,7 +162,8 @@ TEST_F(Refresh, KeyFilterPassesOnlyDigitsOrBackspace) {
 }
 
 // Random entries and picks, as a restless user makes them: after each, every shown node and its
-// sibling multiply to their parent, its box shows its value, and the report is the entry's.
+// sibling multiply to their parent, its box shows its value and lists the parent's proper
+// divisors, and the report is the entry's.
 TEST_F(Refresh, RandomUseKeepsTheTreeConsistent) {
   std::mt19937_64 random(12345);
   for (int step = 0; step < 150; ++step) {
@@ -182,6 +176,7 @@ TEST_F(Refresh, RandomUseKeepsTheTreeConsistent) {
       const Doubles family = Values({parent, 2 * parent, 2 * parent + 1});
       ASSERT_EQ(family[1] * family[2], family[0]) << "parent " << family[0] << " node " << node;
       EXPECT_EQ(combo.text.toDouble(), form.Model().nodeValue(node));
+      EXPECT_EQ(combo.items, NodeChoices(family[0])) << "node " << node;
     }
     if (shown.empty() || random() % 3 == 0) {
       const int digits = 1 + static_cast<int>(random() % 12);

@@ -1,4 +1,5 @@
-// The Qt controls alone: exact twips at pixels, borders, event order, drawing, and control arrays
+// The Qt controls alone: exact twips at pixels, borders, event order, drawing, bars painted as
+// the style paints them, and control arrays
 // that reuse unloaded elements and let an element be unloaded inside its own events.
 
 #include <gtest/gtest.h>
@@ -7,11 +8,13 @@
 #include <QPointer>
 #include <QTest>
 #include <cmath>
+#include <tuple>
 
 #include "ui/qt_combo_box_array.h"
 #include "ui/qt_command_button.h"
 #include "ui/qt_label_array.h"
 #include "ui/qt_picture_box.h"
+#include "ui/qt_scroll_bar.h"
 
 namespace {
 
@@ -131,6 +134,31 @@ TEST_F(ToolkitTest, AForeColourSetFirstStandsAgainstALaterBackColour) {
 }
 
 // A combo box array whose element 1 sits on the canvas with a list of its own.
+// Bars copy their grooves and draw a vertical thumb in bands: the pixels stay those the
+// application's style paints. Neither bar is under the pointer, which would highlight it.
+TEST_F(ToolkitTest, ABarPaintsTheStylesPixelsAtEverySizeAndValue) {
+  for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+    QtScrollBar bar(&window, "bar", {1500, 1500, 255, 255}, orientation);
+    QtScrollBar plain(&window, "plain", {3000, 3000, 255, 255}, orientation);
+    plain.setStyle(QApplication::style());
+    const QSize size = orientation == Qt::Horizontal ? QSize(600, 17) : QSize(17, 300);
+    for (const auto& [length, max, page] : {std::tuple(1, 32767, 1), std::tuple(2, 40, 100)}) {
+      for (QtScrollBar* each : {&bar, &plain}) {
+        each->resize(size * length);
+        each->SetMax(max);
+        each->SetLargeChange(page);
+      }
+      for (const int value : {0, max / 2, max}) {
+        bar.SetValue(value);
+        plain.SetValue(value);
+        SCOPED_TRACE(testing::Message() << orientation << " " << bar.width() << "x" << bar.height()
+                                        << ", " << value << " of " << max);
+        EXPECT_EQ(bar.grab().toImage(), plain.grab().toImage());
+      }
+    }
+  }
+}
+
 class ComboBoxArrayTest : public ToolkitTest {
  protected:
   void SetUp() override {

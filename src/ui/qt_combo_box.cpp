@@ -121,7 +121,7 @@ QtComboBox::QtComboBox(const QtComboBox& from, const QString& name) : QtControl(
 void QtComboBox::ReloadAs(const QtComboBox& from, const QString& name) {
   hidePopup();
   Clear();
-  setCurrentIndex(-1);
+  NoCurrentItem();
   TakeSettings(from, name);
   TakeBoxSettings(from);
 }
@@ -203,8 +203,13 @@ void QtComboBox::SetItems(std::shared_ptr<const toolkit::ItemSource> items) {
   // edit text stays as it was.
   const QString text = Text();
   list_->SetItems(std::move(items));
-  setCurrentIndex(-1);
+  NoCurrentItem();
   if (Text() != text) setEditText(text);
+}
+
+void QtComboBox::NoCurrentItem() {
+  // Qt empties the edit field on every call, even with no item current already.
+  if (currentIndex() != -1) setCurrentIndex(-1);
 }
 
 void QtComboBox::AddItem(const QString& item) { AddItems({item}); }

@@ -55,6 +55,7 @@ class QtComboBox : public QtControl<QComboBox, toolkit::ComboBox> {
   QtComboBox(const QtComboBox& from, const QString& name);
   void SetUp();
   void TakeBoxSettings(const QtComboBox& from);
+  void NoCurrentItem();
   // Shows whether the edit text is still the written one.
   void EditStateChanged();
   void RestoreWrittenText();

@@ -224,4 +224,21 @@ TEST_F(TreeUse, AnOpenListHighlightsTheNodesValueWithoutPicking) {
   EXPECT_EQ(std::tuple(picks.count(), node.Text()), std::tuple(0, QString("6")));
 }
 
+// A list written again after it was open opens with its new items and the node's value.
+TEST_F(TreeUse, AListWrittenAgainAfterItWasOpenOpensWithTheNewItems) {
+  Type("360");
+  QtComboBox& node = NodeCombo(4);  // 90, under 180
+  node.showPopup();
+  node.hidePopup();
+  Pick(2, "12");  // node 4 is 6 under 12 now
+  ASSERT_EQ(&NodeCombo(4), &node);
+  node.showPopup();
+  const QAbstractItemModel& shown = *node.view()->model();
+  QStringList items;
+  for (int i = 0; i < shown.rowCount(); ++i) items << shown.index(i, 0).data().toString();
+  EXPECT_EQ(items, QStringList({"2", "3", "4", "6"}));
+  EXPECT_EQ(std::pair(node.Text(), node.view()->currentIndex().row()), std::pair(QString("6"), 3));
+  node.hidePopup();
+}
+
 }  // namespace

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "core/arithmetic/arithmetic.h"
-#include "core/arithmetic/number_text.h"
 #include "core/arithmetic/prime_factors.h"
 
 namespace {
@@ -18,14 +17,7 @@ class DivisorChoices : public toolkit::ItemSource {
     if (count_ < 0) count_ = CountDivisors();
     return count_;
   }
-  // A list filled anew shows its first item for a moment before the box's own text is put back:
-  // that item, the parent's smallest prime factor, is written alone.
-  QString Text(int i) const override {
-    if (i == 0 && !written_ && Count() > 0) {
-      return modMain::PlainText(modMain::SmallestFactor(parentValue_));
-    }
-    return Texts().value(i);
-  }
+  QString Text(int i) const override { return Texts().value(i); }
   const QStringList& Texts() const override {
     if (!written_) texts_ = NodeChoices(parentValue_), written_ = true;
     return texts_;

@@ -110,13 +110,13 @@ TEST_F(Layout, ScrollingDownMovesTheWholePictureUp) {
   EXPECT_EQ(LineEnds(form.canvas[0], 2)[0], (Ends{3726.5, 530, 2751.5, 1160}));
 }
 
-// A 9 measures 15 twips more than other characters; in 127 x 9721 a divisor with a 9 measures
-// wider than the entry itself.
+// A 0, a digit the entry lacks, measures 15 twips more than other characters: captions are as
+// wide as the entry written in 0s.
 TEST_F(Layout, CaptionsTakeTheWidthOfTheWidestGroupedNumberOfTheirDigits) {
-  form.labels.Item(1).wideDigit = u'9';
+  form.labels.Item(1).wideDigit = u'0';
   Type("1234567");
   EXPECT_EQ(NodeLabel(1).caption, "1,234,567");
-  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 105) << "as wide as 9,999,999 and a 9";
+  EXPECT_EQ(NodeLabel(1).rect.width, 7 * 105 + 2 * 90 + 105) << "as wide as 0,000,000 and a 0";
   form.labels.Item(1).wideDigit = u'\0';
   Type("360");
   EXPECT_EQ(NodeLabel(1).rect.width, 3 * 90 + 90) << "its own caption when digits measure alike";

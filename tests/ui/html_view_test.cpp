@@ -27,7 +27,8 @@ struct AnsweringEvents : HtmlDocumentEvents {
   bool htmlDocument_ondblclick() override { return answer; }
   void htmlDocument_onmousedown() override {}
   void htmlDocument_onmousemove() override {}
-  void htmlDocument_onselectionchange() override {}
+  void htmlDocument_onselectionchange() override { ++selectionChanges; }
+  int selectionChanges = 0;
 };
 
 class HtmlViewTest : public testing::Test {
@@ -111,6 +112,16 @@ TEST_F(HtmlViewTest, TheViewsMenuShowsOnlyWhenTheHandlerAllows) {
     QApplication::sendEvent(view.viewport(), &request);
     QCoreApplication::processEvents();
     EXPECT_EQ(menuShown, answer) << answer;
+  }
+}
+
+// Qt tells of a selection only when it changes; Select All tells of it every time, once.
+TEST_F(HtmlViewTest, SelectAllRaisesOneSelectionChangeEachTime) {
+  Open();
+  for (int time = 1; time <= 2; ++time) {
+    events.selectionChanges = 0;
+    view.ExecSelectAll();
+    EXPECT_EQ(events.selectionChanges, 1) << time;
   }
 }
 

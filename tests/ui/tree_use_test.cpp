@@ -182,6 +182,15 @@ TEST_F(TreeFocus, AFocusedNodeOutOfSightComesToTheMiddle) {
   EXPECT_LE(std::abs(far.geometry().center().y() - view.center().y()), 1);
 }
 
+// Partly in sight at the left edge: only as far as shows it whole, its left at the edge.
+TEST_F(TreeFocus, AFocusedNodePartlyInSightMovesJustIntoSight) {
+  QtComboBox& node = NodeCombo(2);
+  HScroll(0).SetValue(HScroll(0).Value() + qRound(node.Left() + node.Width() / 2));
+  ASSERT_LT(node.Left(), 0);
+  node.setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(node.geometry().left(), 0);
+}
+
 // A pick in the open list; Down: 15, the item after 12; 18 typed over 15 and Enter on an item.
 TEST_F(TreeFocus, TheChosenNodeKeepsTheFocusHoweverTheChoiceIsMade) {
   const std::function<void(QtComboBox&)> ways[] = {

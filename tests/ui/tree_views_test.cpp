@@ -140,6 +140,7 @@ TEST_F(TreeViewsTest, CopyPictureCoversTheWholeTreeHoweverScrolled) {
     while (!reader.atEnd()) reader.readNext();
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
     EXPECT_TRUE(svg.contains(">180</text>")) << "node 2's value";
+    EXPECT_EQ(svg.contains(R"(fill="#ffff00")"), canvas == 0) << "prime boxes in yellow";
     VScroll(canvas).SetValue(VScroll(canvas).Max());
     EXPECT_EQ(copied(), image) << "scrolling changes nothing";
   }

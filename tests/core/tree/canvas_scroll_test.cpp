@@ -87,24 +87,25 @@ TEST_F(CanvasScroll, AResizeLaysEachTreeOutOnce) {
   EXPECT_EQ(NodeLabel(16384).rect, placed[1]);
 }
 
-// Both canvases resized to 6000 or 8000 inside: a prime's root keeps the design top, its hidden
-// label ("7" and a digit: 90 + 90) centred too; the empty box sits between the moved bars.
+// Canvas 0 resized to 6000 or 8000 inside and canvas 1 to 200 more: a prime's root keeps the
+// design top, its hidden label ("7" and a digit: 90 + 90) centred on its own canvas too; the
+// empty box sits between the moved bars.
 TEST_F(CanvasScroll, ResizeRecentresTheRootBox) {
   const struct {
     const char* entry;
     double inside;
     fake::Rect root;
     std::optional<double> labelLeft;
-  } cases[] = {{"7", 6000, {(6000 - 975) / 2.0, 240, 975, 315}, (6000 - 180) / 2.0},
+  } cases[] = {{"7", 6000, {(6000 - 975) / 2.0, 240, 975, 315}, (6200 - 180) / 2.0},
                {"0", 8000, {(8000 - 975 - 255) / 2.0, 315, 975, 315}, {}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.entry);
     Type("7");
     Type(c.entry);
     form.canvas[0].Move(1, 420, c.inside + 60, 2235);
-    form.canvas[1].Move(0, 2640, c.inside + 60, 2175);
+    form.canvas[1].Move(0, 2640, c.inside + 260, 2175);
     EXPECT_EQ(form.box[0].rect, c.root);
-    EXPECT_EQ(form.vs[1].rect.left, c.inside - 255);
+    EXPECT_EQ(form.vs[1].rect.left, c.inside + 200 - 255);
     EXPECT_FALSE(form.labels.Item(1).visible);
     if (c.labelLeft) {
       EXPECT_EQ(form.labels.Item(1).rect.left, *c.labelLeft);

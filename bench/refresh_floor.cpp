@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <utility>
 #include <vector>
 
 #include "core/arithmetic/arithmetic.h"
@@ -41,11 +42,13 @@ RefreshFloor::RefreshFloor(const QWidget& window) : window_(std::make_unique<QWi
     areas_[i] = new QWidget(window_.get());
     areas_[i]->setGeometry(RectIn(window, QString("picCanvas_%1").arg(i)));
     const QPoint origin = areas_[i]->pos();
-    bars_[2 * i] = new QScrollBar(Qt::Horizontal, areas_[i]);
-    bars_[2 * i]->setGeometry(RectIn(window, QString("hsScroll_%1").arg(i)).translated(-origin));
-    bars_[2 * i + 1] = new QScrollBar(Qt::Vertical, areas_[i]);
-    bars_[2 * i + 1]->setGeometry(RectIn(window, QString("vsScroll_%1").arg(i)).translated(-origin));
-    for (QScrollBar* bar : {bars_[2 * i], bars_[2 * i + 1]}) bar->setStyle(QtScrollBar::BarStyle());
+    const std::pair<Qt::Orientation, const char*> bars[] = {{Qt::Horizontal, "hsScroll_%1"},
+                                                            {Qt::Vertical, "vsScroll_%1"}};
+    for (int k = 0; k < 2; ++k) {
+      QScrollBar* bar = bars_[2 * i + k] = new QScrollBar(bars[k].first, areas_[i]);
+      bar->setGeometry(RectIn(window, QString(bars[k].second).arg(i)).translated(-origin));
+      bar->setStyle(QtScrollBar::BarStyle());
+    }
   }
   report_ = new QTextBrowser(window_.get());
   report_->setGeometry(RectIn(window, "wbPreview"));

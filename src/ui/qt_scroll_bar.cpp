@@ -28,11 +28,11 @@ bool Opaque(const QImage& image) {
 }
 
 // The application's style, with each bar's groove drawn once for its size and state and then
-// copied, and a vertical bar's thumb drawn in bands. The groove's long edge lines are what the style spends its time on: the raster engine
-// hands every draw of more than about a hundred rows or pixels to worker threads, so a bar drawn
-// afresh on each refresh cost several thread hand-offs. A groove that fills its rectangle is kept
-// without alpha, so that it is copied whole rather than blended row by row; the copy shows
-// exactly the pixels the style draws.
+// copied, and a vertical bar's thumb drawn in bands. The groove's long edge lines are what the
+// style spends its time on: the raster engine hands every draw of more than about a hundred rows
+// or pixels to worker threads, so a bar drawn afresh on each refresh cost several thread
+// hand-offs. A groove that fills its rectangle is kept without alpha, so that it is copied whole
+// rather than blended row by row; the copy shows exactly the pixels the style draws.
 class GrooveCopyingStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;

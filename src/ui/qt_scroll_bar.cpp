@@ -28,11 +28,12 @@ bool Opaque(const QImage& image) {
 }
 
 // The application's style, with each bar's groove drawn once for its size and state and then
-// copied, and a vertical bar's thumb drawn in bands. The groove's long edge lines are what the
-// style spends its time on: the raster engine hands every draw of more than about a hundred rows
-// or pixels to worker threads, so a bar drawn afresh on each refresh cost several thread
+// copied, and the thumb drawn in bands. The raster engine hands every fill of about a hundred rows
+// or pixels or more to worker threads, and the style's thumb edges are lines of translucent
+// pixels, each a fill of its own: a bar drawn whole on each refresh cost dozens of thread
 // hand-offs. A groove that fills its rectangle is kept without alpha, so that it is copied whole
-// rather than blended row by row; the copy shows exactly the pixels the style draws.
+// rather than blended row by row. Groove, thumb and arrows are drawn in the style's order, and the
+// bands only clip, so the bar shows exactly the pixels the style draws.
 class GrooveCopyingStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
@@ -45,32 +46,44 @@ class GrooveCopyingStyle : public QProxyStyle {
       return;
     }
     const qreal pixelRatio = painter->device()->devicePixelRatioF();
-    const QPixmap groove = Groove(*bar, pixelRatio, widget);
+    painter->drawPixmap(bar->rect.topLeft(), Groove(*bar, pixelRatio, widget));
     QStyleOptionSlider rest = *bar;
     rest.subControls &= ~SC_ScrollBarGroove;
-    if (bar->orientation == Qt::Horizontal) {
-      painter->drawPixmap(bar->rect.topLeft(), groove);
-      QProxyStyle::drawComplexControl(control, &rest, painter, widget);
-      return;
+    if (rest.subControls & SC_ScrollBarSlider) {
+      QStyleOptionSlider thumb = rest;
+      thumb.subControls = SC_ScrollBarSlider;
+      DrawInBands(thumb, pixelRatio, painter, widget);
+      rest.subControls &= ~SC_ScrollBarSlider;
     }
-    // A long thumb on a vertical bar is handed to the threads like the groove's lines. Drawn
-    // over the groove in bands too short for that, it shows the same pixels; across a
-    // horizontal bar the bands would shift a pixel of the thumb's edge.
-    for (int top = 0; top < bar->rect.height(); top += kBand) {
-      const QRect band(0, top, bar->rect.width(), std::min(kBand, bar->rect.height() - top));
-      QImage image = groove.copy(QRect(band.topLeft() * pixelRatio, band.size() * pixelRatio))
-                         .toImage();
-      image.setDevicePixelRatio(pixelRatio);
-      QPainter bandPainter(&image);
-      bandPainter.translate(-bar->rect.topLeft() - band.topLeft());
-      QProxyStyle::drawComplexControl(control, &rest, &bandPainter, widget);
-      bandPainter.end();
-      painter->drawImage(bar->rect.topLeft() + band.topLeft(), image);
-    }
+    QProxyStyle::drawComplexControl(control, &rest, painter, widget);
   }
 
  private:
-  static constexpr int kBand = 64;  // rows; the raster engine hands 96 rows or more to threads
+  // Device pixels along the bar a band spans: with the bar's width across, a band's edge lines
+  // stay under the hundred pixels the raster engine hands to threads.
+  static constexpr int kBand = 48;
+
+  // Draws the thumb band by band across its length, each band clipped to its part of the bar.
+  void DrawInBands(const QStyleOptionSlider& thumb, qreal pixelRatio, QPainter* painter,
+                   const QWidget* widget) const {
+    const bool horizontal = thumb.orientation == Qt::Horizontal;
+    // The style's thumb reaches a pixel past the rectangle it reports.
+    const QRect area = proxy()
+                           ->subControlRect(CC_ScrollBar, &thumb, SC_ScrollBarSlider, widget)
+                           .adjusted(-2, -2, 2, 2)
+                           .intersected(thumb.rect);
+    const int band = std::max(1, static_cast<int>(kBand / pixelRatio));
+    const int end = horizontal ? area.right() : area.bottom();
+    for (int start = horizontal ? area.left() : area.top(); start <= end; start += band) {
+      const int length = std::min(band, end - start + 1);
+      painter->save();
+      painter->setClipRect(horizontal ? QRect(start, area.top(), length, area.height())
+                                      : QRect(area.left(), start, area.width(), length),
+                           Qt::IntersectClip);
+      QProxyStyle::drawComplexControl(CC_ScrollBar, &thumb, painter, widget);
+      painter->restore();
+    }
+  }
 
   QPixmap Groove(const QStyleOptionSlider& bar, qreal pixelRatio, const QWidget* widget) const {
     const QString key = QStringLiteral("kestrelon-groove-%1-%2x%3-%4-%5-%6-%7-%8")

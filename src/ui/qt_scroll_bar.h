@@ -26,8 +26,8 @@ class QtScrollBar : public QtControl<QScrollBar, toolkit::ScrollBar> {
   int LargeChange() const override;
   void SetLargeChange(int step) override;  // refused when negative
 
-  // The application's style with each groove drawn once for its size and state, then copied:
-  // what every bar paints with. One for all bars, gone with the application.
+  // The application's style with each groove drawn once for its size and state, then copied, and
+  // each thumb drawn in short bands: what every bar paints with. One for all bars, gone with the application.
   static QStyle* BarStyle();
 
   // The value changed: by the user, by SetValue, or pulled down by a smaller Max.

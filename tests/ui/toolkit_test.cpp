@@ -134,7 +134,7 @@ TEST_F(ToolkitTest, AForeColourSetFirstStandsAgainstALaterBackColour) {
 }
 
 // A combo box array whose element 1 sits on the canvas with a list of its own.
-// Bars copy their grooves and draw a vertical thumb in bands: the pixels stay those the
+// Bars copy their grooves and draw their thumbs in bands: the pixels stay those the
 // application's style paints. Neither bar is under the pointer, which would highlight it.
 TEST_F(ToolkitTest, ABarPaintsTheStylesPixelsAtEverySizeAndValue) {
   for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {

@@ -77,4 +77,17 @@ std::vector<std::uint64_t> PrimeFactors(std::uint64_t n) {
   return factors;
 }
 
+std::vector<std::uint64_t> PrimeFactorsOfDivisor(std::uint64_t d,
+                                                 const std::vector<std::uint64_t>& multipleFactors) {
+  std::vector<std::uint64_t> factors;
+  std::uint64_t rest = d;
+  for (const std::uint64_t p : multipleFactors) {
+    if (rest % p == 0) {
+      factors.push_back(p);
+      rest /= p;
+    }
+  }
+  return rest == 1 ? factors : PrimeFactors(d);
+}
+
 }  // namespace modMain

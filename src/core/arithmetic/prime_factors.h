@@ -18,4 +18,9 @@ std::uint64_t SmallestPrimeFactor(std::uint64_t n);
 // for 0 and 1.
 std::vector<std::uint64_t> PrimeFactors(std::uint64_t n);
 
+// PrimeFactors(d), taken from `multipleFactors`, the prime factors of a multiple of d as
+// PrimeFactors gives them, without factoring again; factored afresh when d does not divide it.
+std::vector<std::uint64_t> PrimeFactorsOfDivisor(std::uint64_t d,
+                                                 const std::vector<std::uint64_t>& multipleFactors);
+
 }  // namespace modMain

@@ -166,8 +166,9 @@ void FactorTree::VisitNode(double node, double startNode) {
   if (node > startNode) {
     SkipOnError([&] {
       const double parentValue = model_.nodeValue(parent);
+      // The walk goes below composite nodes only, whose smallest factor is their first.
       model_.nodeValue(node) = tree::IsEvenNode(node)
-                                   ? parentValue / modMain::SmallestFactor(parentValue)
+                                   ? parentValue / SmallestFactorOf(parentValue)
                                    : parentValue / model_.nodeValue(node - 1);
     });
     SkipOnError([&] { FillNodeChoices(node, model_.nodeValue(node), model_.nodeValue(parent)); });
@@ -414,9 +415,19 @@ void FactorTree::FillNodeChoices(double node, double value, double parentValue) 
   toolkit::ComboBox& combo = c_.cmbPrimFact.Item(comboNodes_.ElementOf(node));
   // The odd child offers what its even sibling offers.
   combo.SetItems(tree::IsEvenNode(node)
-                     ? NodeChoiceItems(parentValue)
+                     ? NodeChoiceItems(parentValue, NodeFactors(parentValue))
                      : c_.cmbPrimFact.Item(comboNodes_.ElementOf(node - 1)).Items());
   combo.SetText(modMain::PlainText(value));
+}
+
+std::vector<std::uint64_t> FactorTree::NodeFactors(double value) const {
+  if (!(value >= 2 && value < 0x1p53) || std::nearbyint(value) != value) return {};
+  return modMain::PrimeFactorsOfDivisor(static_cast<std::uint64_t>(value), model_.entryFactors);
+}
+
+double FactorTree::SmallestFactorOf(double value) const {
+  const std::vector<std::uint64_t> factors = NodeFactors(value);
+  return factors.empty() ? modMain::SmallestFactor(value) : static_cast<double>(factors.front());
 }
 
 void FactorTree::cmbPrimFact_Click(int index) {

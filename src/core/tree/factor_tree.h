@@ -130,6 +130,11 @@ class FactorTree {
   void DrawTreeLines(int canvas, toolkit::ControlArray& nodes, const modMain::NodeIndex& index,
                      int penWidth);
   void FillNodeChoices(double node, double value, double parentValue);
+  // The prime factors of a node's value, ascending, found among the entry's: every node divides
+  // the entry. Empty for a value that is not a whole number from 2 up.
+  std::vector<std::uint64_t> NodeFactors(double value) const;
+  // SmallestFactor(value), found among the entry's factors for a whole node value.
+  double SmallestFactorOf(double value) const;
   void WriteReport(const QString& text);
   // A layout a bar change or a resize asks for: run now, or once the held work is done.
   void RequestLayout();

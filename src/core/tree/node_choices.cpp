@@ -1,16 +1,15 @@
 #include "core/tree/node_choices.h"
 
-#include <cmath>
-#include <cstdint>
+#include <utility>
 
 #include "core/arithmetic/arithmetic.h"
-#include "core/arithmetic/prime_factors.h"
 
 namespace {
 
 class DivisorChoices : public toolkit::ItemSource {
  public:
-  explicit DivisorChoices(double parentValue) : parentValue_(parentValue) {}
+  DivisorChoices(double parentValue, std::vector<std::uint64_t> parentFactors)
+      : parentValue_(parentValue), parentFactors_(std::move(parentFactors)) {}
 
   int Count() const override {
     if (written_) return static_cast<int>(texts_.size());
@@ -24,16 +23,13 @@ class DivisorChoices : public toolkit::ItemSource {
   }
 
  private:
-  // A whole parent from 2 up has a divisor for every choice of each prime's exponent; the list
-  // leaves out 1 and the parent. Any other parent's list is written to be counted.
+  // The parent has a divisor for every choice of each prime's exponent; the list leaves out 1
+  // and the parent.
   int CountDivisors() const {
-    if (!(parentValue_ >= 2 && parentValue_ < 0x1p53) ||
-        std::nearbyint(parentValue_) != parentValue_) {
-      return static_cast<int>(Texts().size());
-    }
+    if (parentFactors_.empty()) return static_cast<int>(Texts().size());
     int divisors = 1, exponent = 0;
     std::uint64_t last = 0;
-    for (const std::uint64_t p : modMain::PrimeFactors(static_cast<std::uint64_t>(parentValue_))) {
+    for (const std::uint64_t p : parentFactors_) {
       if (p != last) divisors *= exponent + 1, exponent = 0, last = p;
       ++exponent;
     }
@@ -41,6 +37,7 @@ class DivisorChoices : public toolkit::ItemSource {
   }
 
   double parentValue_;
+  std::vector<std::uint64_t> parentFactors_;
   mutable int count_ = -1;  // not yet counted
   mutable QStringList texts_;
   mutable bool written_ = false;
@@ -59,6 +56,7 @@ QStringList NodeChoices(double parentValue) {
   return items;
 }
 
-std::shared_ptr<const toolkit::ItemSource> NodeChoiceItems(double parentValue) {
-  return std::make_shared<DivisorChoices>(parentValue);
+std::shared_ptr<const toolkit::ItemSource> NodeChoiceItems(
+    double parentValue, std::vector<std::uint64_t> parentFactors) {
+  return std::make_shared<DivisorChoices>(parentValue, std::move(parentFactors));
 }

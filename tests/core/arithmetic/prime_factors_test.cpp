@@ -66,4 +66,22 @@ TEST(ArithPrimeFactors, RandomNumbersSplitExactly) {
   }
 }
 
+// Every divisor of a multiple, and numbers that divide it not, or not as often.
+TEST(ArithPrimeFactors, ADivisorsFactorsComeFromItsMultiples) {
+  for (const std::uint64_t multiple : {360ULL, 999996483443777ULL, 866421317361600ULL}) {
+    const Factors factors = modMain::PrimeFactors(multiple);
+    for (std::uint64_t d = 1; d * d <= multiple; ++d) {
+      if (multiple % d != 0) continue;
+      for (const std::uint64_t divisor : {d, multiple / d}) {
+        ASSERT_EQ(modMain::PrimeFactorsOfDivisor(divisor, factors), modMain::PrimeFactors(divisor))
+            << divisor << " of " << multiple;
+      }
+    }
+    for (const std::uint64_t other : {0ULL, 7ULL * 31622713, 16ULL * 81 * 25, 1ULL << 63}) {
+      EXPECT_EQ(modMain::PrimeFactorsOfDivisor(other, factors), modMain::PrimeFactors(other))
+          << other << " of " << multiple;
+    }
+  }
+}
+
 }  // namespace

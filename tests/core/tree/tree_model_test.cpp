@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "core/arithmetic/arithmetic.h"
+#include "core/arithmetic/prime_factors.h"
 #include "core/tree/node_choices.h"
 #include "core/tree/node_controls.h"
 #include "core/tree/tree_model.h"
@@ -50,7 +51,9 @@ TEST(NodeChoices, CountedItemsAreTheWrittenOnes) {
   for (const double parent : {0.0, 1.0, 2.0, 4.0, 12.0, 97.0, 360.0, 65536.0, 999999999999989.0,
                               222622144044300.0, 866421317361600.0}) {
     SCOPED_TRACE(testing::Message() << "parent " << parent);
-    const auto items = NodeChoiceItems(parent);
+    const auto items = NodeChoiceItems(
+        parent, parent >= 2 ? modMain::PrimeFactors(static_cast<std::uint64_t>(parent))
+                            : std::vector<std::uint64_t>());
     const int counted = items->Count();
     const QString first = items->Text(0);
     const QStringList divisors = modMain::DivisorItems(parent);

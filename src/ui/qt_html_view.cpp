@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/qt_scroll_bar.h"
@@ -207,12 +208,22 @@ void QtHtmlView::SetBodyInnerHtml(const QString& html) {
   // position included, stays.
   if (html == bodyInnerHtml_ && !html.isEmpty()) return;
   bodyInnerHtml_ = html;
-  // Laid out with the vertical bar already showing, a report that needs the bar is laid out once
-  // rather than again when the bar appears and narrows it. One that fits loses the bar after.
+  // A text is laid out at the width the bar leaves as it stands, and again when the bar appears or
+  // goes. One with as many lines (rows, breaks, paragraphs) as a text that needed the bar at this
+  // size is laid out with the bar showing from the start, so once; if it fits after all, it loses
+  // the bar after.
+  if (size() != barSize_) {
+    barSize_ = size();
+    fewestLinesNeedingBar_ = std::numeric_limits<qsizetype>::max();
+  }
+  const qsizetype lines = html.count(u"<tr") + html.count(u"<br") + html.count(u"<p");
   const Qt::ScrollBarPolicy policy = verticalScrollBarPolicy();
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  if (lines >= fewestLinesNeedingBar_) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHtml(WithNumbersInOrder(html));
   setVerticalScrollBarPolicy(policy);
+  if (verticalScrollBar()->isVisibleTo(this)) {
+    fewestLinesNeedingBar_ = std::min(fewestLinesNeedingBar_, lines);
+  }
 }
 
 QString QtHtmlView::SelectionText() const { return textCursor().selection().toPlainText(); }

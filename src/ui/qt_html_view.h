@@ -5,6 +5,7 @@
 
 #include <QTextBrowser>
 #include <functional>
+#include <limits>
 
 #include "report/html_view.h"
 #include "ui/qt_control.h"
@@ -57,4 +58,8 @@ class QtHtmlView : public QtControl<QTextBrowser, HtmlView>, private HtmlDocumen
   QString bodyFontSize_;
   QString bodyInnerHtml_;  // exactly the text last written
   HtmlDocumentEvents* events_ = nullptr;
+
+  // The fewest lines a text has had that needed the vertical bar at the view's size `barSize_`.
+  qsizetype fewestLinesNeedingBar_ = std::numeric_limits<qsizetype>::max();
+  QSize barSize_;
 };

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +94,20 @@ TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenInItsFont) {
   EXPECT_EQ(QFontInfo(view.document()->defaultFont()).pixelSize(), 15);
   document.SetBodyFontFamily("'Times New Roman', serif");  // CSS quotes are no part of a name
   EXPECT_EQ(view.document()->defaultFont().families(), QStringList({"Times New Roman", "serif"}));
+}
+
+// Texts of so many one-line paragraphs in turn, short and tall, each laid out with the bar or
+// without as the last ones suggest: the bar shows exactly when the text is taller than the view.
+TEST_F(HtmlViewTest, TheBarShowsExactlyWhenTheTextIsTallerThanTheView) {
+  HtmlDocument& document = Open();
+  for (const int count : {2, 60, 3, 61, 4, 60, 59, 2}) {
+    QString html;
+    for (int i = 0; i < count; ++i) html += QStringLiteral("<p>%1</p>").arg(i);
+    document.SetBodyInnerHtml(html);
+    EXPECT_EQ(view.verticalScrollBar()->isVisibleTo(&view),
+              view.document()->size().height() > view.viewport()->height())
+        << count;
+  }
 }
 
 // The view's menu runs its own loop; a timer closes it from inside, noting that it was there.

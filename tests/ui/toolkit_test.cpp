@@ -159,6 +159,19 @@ TEST_F(ToolkitTest, ABarPaintsTheStylesPixelsAtEverySizeAndValue) {
   }
 }
 
+// With nothing to scroll a bar shows no thumb, so where its thumb would sit changes nothing.
+TEST_F(ToolkitTest, ADisabledBarShowsNoThumb) {
+  for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+    QtScrollBar bar(&window, "bar", {1500, 1500, 3000, 3000}, orientation);
+    bar.SetEnabled(false);
+    bar.SetMax(0);
+    const QImage empty = bar.grab().toImage();
+    bar.SetMax(100);
+    bar.SetValue(50);
+    EXPECT_EQ(bar.grab().toImage(), empty) << orientation;
+  }
+}
+
 class ComboBoxArrayTest : public ToolkitTest {
  protected:
   void SetUp() override {

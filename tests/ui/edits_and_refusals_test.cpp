@@ -96,7 +96,9 @@ TEST_F(EditsAndRefusals, UpAndDownStepFromTheNodesValue) {
   EXPECT_EQ(std::pair(Model().nodeValue(2), Model().nodeValue(3)), std::pair(15.0, 24.0));
   QTest::keyClick(&NodeCombo(2), Qt::Key_Up);
   EXPECT_EQ(Model().nodeValue(2), 12);
-  Pick(2, "2");
+  Pick(2, "3");
+  QTest::keyClick(&NodeCombo(2), Qt::Key_Up);
+  EXPECT_EQ(Model().nodeValue(2), 2) << "the first item";
   QTest::keyClick(&NodeCombo(2), Qt::Key_Up);
   EXPECT_EQ(Model().nodeValue(2), 2) << "nothing before the first item";
   Pick(2, "12");

@@ -63,7 +63,9 @@ TEST_F(CanvasScroll, WideTreesScrollToEveryPart) {
   EXPECT_EQ(std::pair(form.hs[0].max, form.hs[0].value), std::pair(15974402 - 7455 + 255, 7983601));
   form.hs[0].SetValue(0);
   EXPECT_EQ(NodeCombo(16384).rect.left, 0);
+  const fake::Rect label = NodeLabel(16385).rect;
   form.vs[0].SetValue(form.vs[0].max);
+  EXPECT_EQ(NodeLabel(16385).rect, label) << "canvas 1 scrolls by its own bar";
   EXPECT_EQ(form.vs[0].max, 14175 - 2175 + 255);
   EXPECT_EQ(NodeCombo(16385).rect.top, 315 + 14 * 945 - 12255);
   EXPECT_TRUE(NodeCombo(16385).visible);

@@ -81,10 +81,15 @@ void RefreshFloor::Show(const QString& entry) {
     bar->setRange(0, static_cast<int>(values.size()) * 100);
     bar->setValue(static_cast<int>(values.size()) * 50);
   }
-  // Laid out once with the bar showing, rather than again when a long report needs it.
-  report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Laid out once, at the width it ends with: with the bar showing unless the entry's report
+  // was seen to fit.
+  const auto seen = reportFits_.find(entry);
+  if (seen == reportFits_.end() || !seen->second) {
+    report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
   report_->setHtml(report::ReportText(entry.toDouble(), locale));
   report_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  reportFits_[entry] = !report_->verticalScrollBar()->isVisible();
   QCoreApplication::processEvents();
 }
 

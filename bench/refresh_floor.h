@@ -4,10 +4,12 @@
 // on two areas with their scroll bars set, and the same report laid out in a QTextBrowser, all of
 // it painted. The areas, bars and report have the sizes they have in the window. What the window
 // does to spend less than plain Qt, the floor does too: its bars copy their grooves, its report
-// is laid out once, and its boxes and labels are made once and shown again for later entries.
+// is laid out once at the width it ends with, and its boxes and labels are made once and shown
+// again for later entries.
 // The refresh benchmark times it beside the window's own refresh of the same entry.
 
 #include <QString>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -31,4 +33,5 @@ class RefreshFloor {
   QWidget* areas_[2] = {};
   class QScrollBar* bars_[4] = {};
   class QTextBrowser* report_ = nullptr;
+  std::map<QString, bool> reportFits_;  // by entry, once shown
 };

@@ -208,17 +208,20 @@ void QtHtmlView::SetBodyInnerHtml(const QString& html) {
   // position included, stays.
   if (html == bodyInnerHtml_ && !html.isEmpty()) return;
   bodyInnerHtml_ = html;
-  // A text is laid out at the width the bar leaves as it stands, and again when the bar appears or
-  // goes. One with as many lines (rows, breaks, paragraphs) as a text that needed the bar at this
-  // size is laid out with the bar showing from the start, so once; if it fits after all, it loses
-  // the bar after.
+  // Writing a text first empties the view, which drops the bar, so a text that needs it is laid
+  // out wide and then again when the bar comes back. A text is laid out with the bar showing from
+  // the start, so once, while the bar shows or when it has as many lines (rows, breaks,
+  // paragraphs) as a text that needed the bar at this size; one that fits after all loses the bar
+  // after and is laid out again.
   if (size() != barSize_) {
     barSize_ = size();
     fewestLinesNeedingBar_ = std::numeric_limits<qsizetype>::max();
   }
   const qsizetype lines = html.count(u"<tr") + html.count(u"<br") + html.count(u"<p");
   const Qt::ScrollBarPolicy policy = verticalScrollBarPolicy();
-  if (lines >= fewestLinesNeedingBar_) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  if (verticalScrollBar()->isVisibleTo(this) || lines >= fewestLinesNeedingBar_) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
   setHtml(WithNumbersInOrder(html));
   setVerticalScrollBarPolicy(policy);
   if (verticalScrollBar()->isVisibleTo(this)) {

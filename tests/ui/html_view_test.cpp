@@ -22,6 +22,13 @@ const QString kReport = QStringLiteral(
     "<html><head></head><body>The prime factorization of 12 is <br><br>12 = 2 x 2 x 3 <p>To "
     "prime factor a number, begin dividing by the smallest possible prime.</p></body></html>");
 
+// So many one-line paragraphs.
+QString Paragraphs(int count) {
+  QString html;
+  for (int i = 0; i < count; ++i) html += QStringLiteral("<p>%1</p>").arg(i);
+  return html;
+}
+
 struct AnsweringEvents : HtmlDocumentEvents {
   bool answer = true;  // to contextmenu and dblclick
   bool htmlDocument_oncontextmenu() override { return answer; }
@@ -101,13 +108,33 @@ TEST_F(HtmlViewTest, BodyKeepsWhatIsWrittenInItsFont) {
 TEST_F(HtmlViewTest, TheBarShowsExactlyWhenTheTextIsTallerThanTheView) {
   HtmlDocument& document = Open();
   for (const int count : {2, 60, 3, 61, 4, 60, 59, 2}) {
-    QString html;
-    for (int i = 0; i < count; ++i) html += QStringLiteral("<p>%1</p>").arg(i);
-    document.SetBodyInnerHtml(html);
+    document.SetBodyInnerHtml(Paragraphs(count));
     EXPECT_EQ(view.verticalScrollBar()->isVisibleTo(&view),
               view.document()->size().height() > view.viewport()->height())
         << count;
   }
+}
+
+struct ResizeCounter : QObject {
+  bool eventFilter(QObject*, QEvent* event) override {
+    resizes += event->type() == QEvent::Resize;
+    return false;
+  }
+  int resizes = 0;
+};
+
+// Writing a text empties the view first; the bar stays through it, and the text is laid out at
+// the width it ends with, as long as the bar's need stays the same.
+TEST_F(HtmlViewTest, TheTextAreaKeepsItsWidthWhileTheBarsNeedStays) {
+  HtmlDocument& document = Open(Paragraphs(60));
+  ResizeCounter counter;
+  view.viewport()->installEventFilter(&counter);
+  document.SetBodyInnerHtml(Paragraphs(40));
+  EXPECT_EQ(counter.resizes, 0) << "tall after a taller one";
+  document.SetBodyInnerHtml(Paragraphs(2));
+  counter.resizes = 0;
+  document.SetBodyInnerHtml(Paragraphs(3));
+  EXPECT_EQ(counter.resizes, 0) << "short after short";
 }
 
 // The view's menu runs its own loop; a timer closes it from inside, noting that it was there.

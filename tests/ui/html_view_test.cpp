@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "support/event_counter.h"
 #include "ui/qt_html_view.h"
 
 namespace {
@@ -115,26 +116,18 @@ TEST_F(HtmlViewTest, TheBarShowsExactlyWhenTheTextIsTallerThanTheView) {
   }
 }
 
-struct ResizeCounter : QObject {
-  bool eventFilter(QObject*, QEvent* event) override {
-    resizes += event->type() == QEvent::Resize;
-    return false;
-  }
-  int resizes = 0;
-};
-
 // Writing a text empties the view first; the bar stays through it, and the text is laid out at
 // the width it ends with, as long as the bar's need stays the same.
 TEST_F(HtmlViewTest, TheTextAreaKeepsItsWidthWhileTheBarsNeedStays) {
   HtmlDocument& document = Open(Paragraphs(60));
-  ResizeCounter counter;
+  EventCounter counter(QEvent::Resize);
   view.viewport()->installEventFilter(&counter);
   document.SetBodyInnerHtml(Paragraphs(40));
-  EXPECT_EQ(counter.resizes, 0) << "tall after a taller one";
+  EXPECT_EQ(counter.count, 0) << "tall after a taller one";
   document.SetBodyInnerHtml(Paragraphs(2));
-  counter.resizes = 0;
+  counter.count = 0;
   document.SetBodyInnerHtml(Paragraphs(3));
-  EXPECT_EQ(counter.resizes, 0) << "short after short";
+  EXPECT_EQ(counter.count, 0) << "short after short";
 }
 
 // The view's menu runs its own loop; a timer closes it from inside, noting that it was there.

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 
+#include "support/event_counter.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -23,26 +24,18 @@ TEST_F(TreeUse, APickLeavesTheReportWhereTheReaderIsInIt) {
   EXPECT_EQ(scroll.value(), scroll.maximum());
 }
 
-struct PaintCounter : QObject {
-  bool eventFilter(QObject*, QEvent* event) override {
-    paints += event->type() == QEvent::Paint;
-    return false;
-  }
-  int paints = 0;
-};
-
 // Every refresh sets the bars to 0 and back; one that leaves them as they were paints nothing.
 TEST_F(TreeUse, ABarLeftAsItWasIsNotRepainted) {
   Entry().SetText("12");
   QCoreApplication::processEvents();
-  PaintCounter counter;
+  EventCounter counter(QEvent::Paint);
   VScroll(0).installEventFilter(&counter);
   Entry().SetText("18");  // three levels, as 12 has
   QCoreApplication::processEvents();
-  EXPECT_EQ(counter.paints, 0);
+  EXPECT_EQ(counter.count, 0);
   Entry().SetText("16");  // four
   QCoreApplication::processEvents();
-  EXPECT_GT(counter.paints, 0);
+  EXPECT_GT(counter.count, 0);
 }
 
 // 1024 scrolled until the root box straddles the vertical bar, and a window too small for it.
